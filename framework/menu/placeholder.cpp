@@ -1,0 +1,31 @@
+// A problem slot whose problem is not built yet: it says so on screen and goes on.
+#include "framework/placeholder.hpp"
+
+#include "framework/flow/flow.hpp"
+#include "framework/menu/menu.hpp"
+
+namespace drill {
+namespace {
+
+Handoff NotThereYet(Drill& d) {
+  ClearWorkArea(d);
+  d.WX1 = 48;
+  d.WY1 = 63;
+  d.WX2 = 880;
+  d.WY2 = 99;
+  DrawBadgeAndFrame(d);
+  d.rt.DrawTextAt(64, 72, "この問題はまだありません。", 1, 1, 15);
+  d.rt.DrawTextAt(64, 99, "次の問題に進んでください。", 1, 1, 13);
+  return Handoff::Done();
+}
+
+void NoHint(Drill&) {}
+
+}  // namespace
+
+std::vector<ProblemRoutines> PlaceholderProblems(int n) {
+  return std::vector<ProblemRoutines>(static_cast<size_t>(n),
+                                      ProblemRoutines{NotThereYet, {NoHint, NoHint, NoHint}});
+}
+
+}  // namespace drill

@@ -1,0 +1,41 @@
+// The headless platform: keys from a script, the surface stays in memory.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform.hpp"
+
+namespace drill {
+
+// Parses a key script: every character is a key typed as itself; braces name the others ({Enter}
+// {Space} {BS} {Del} {Clear} {Left} {Right} {Up} {Down} {F1}..{F11}), "{{" is a literal "{".
+// Returns nothing for a malformed script (an unknown or unclosed name).
+std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script);
+
+class HeadlessPlatform : public Platform {
+ public:
+  explicit HeadlessPlatform(std::vector<KeyPress> script = {}, std::string clock = "12:00:00")
+      : script_(std::move(script)), clock_(std::move(clock)) {}
+
+  // A scripted key becomes pending only when the program waits for a key (Idle), so flushing
+  // never swallows one. With no scripted key left, Idle throws ScriptEnd.
+  void TakeKeys(std::deque<KeyPress>& keys) override;
+  void Idle(const Surface& surface) override;
+  std::string ClockText() override { return clock_; }
+
+  size_t keys_left() const { return script_.size() - next_; }
+
+ private:
+  std::vector<KeyPress> script_;
+  size_t next_ = 0;
+  std::deque<KeyPress> pending_;
+  std::string clock_;
+};
+
+// Writes the surface as a 1440 x 900 PNG in the palette's colours; false on failure.
+bool WritePng(const Surface& surface, const std::string& path);
+
+}  // namespace drill

@@ -1,0 +1,81 @@
+// The runtime services: every drawing and keyboard operation of the drills goes through here.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "numbers.hpp"
+#include "painter.hpp"
+#include "platform.hpp"
+#include "surface.hpp"
+
+namespace drill {
+
+// Text colour of PrintText and PrintNumberFormatted.
+inline constexpr int kTextLayerColour = 7;
+
+class Runtime {
+ public:
+  explicit Runtime(Platform& platform) : platform_(platform), painter_(surface_) {}
+
+  // Every later drawing call, key taken and framework event is written to `trace` as one line
+  // (nullptr: no trace).
+  void SetTrace(std::ostream* trace) { trace_ = trace; }
+  bool Tracing() const { return trace_ != nullptr; }
+  // Writes one event line to the trace (framework events: problem, render, judge, end, error).
+  void Trace(std::string_view line);
+
+  // Drawing. Coordinates are pixels, colours palette codes.
+  void ClearScreen();
+  void DrawTextAt(float x, float y, std::string_view text, int x_scale, int y_scale, int colour);
+  void DrawLine(float x1, float y1, float x2, float y2, int colour, Shape shape = Shape::Line,
+                LineStyle style = LineStyle::Solid);
+  void DrawCircle(float x, float y, float r, int colour, CircleFill fill);
+  void FloodFill(float x, float y, int colour, int border);
+  // A filled box with an outline of another colour: the interior fill, then the outline.
+  void DrawFilledBox(float x1, float y1, float x2, float y2, int outline, int interior);
+
+  // The text layer: cells of 8 x 16 pixels. Printing paints each cell's background in colour 0
+  // and then the character in kTextLayerColour, so printing blanks erases.
+  void MoveTextCursor(int column, int row);
+  void PrintText(std::string_view text);
+  // A "##"-style format: the number right-aligned in as many cells as the format has characters.
+  void PrintNumberFormatted(std::string_view format, float value);
+
+  // Keys. ReadKey returns the next pending key as text, "" when none is pending (it never blocks,
+  // but lets the platform show the surface and wait a moment, so polling loops stay idle).
+  std::string ReadKey();
+  // Discards the keys that are already pending, and only those.
+  void FlushKeys();
+  void DefineFunctionKey(int number, std::string text);
+
+  std::string ClockText() { return platform_.ClockText(); }
+  float Random() { return random_.Next(); }
+  void SeedRandom(int seed) { random_.Seed(static_cast<std::uint32_t>(seed)); }
+
+  // Ends the program at once: traces "end" and throws ProgramEnd.
+  [[noreturn]] void EndProgram();
+
+  const Surface& surface() const { return surface_; }
+  Surface& surface() { return surface_; }
+
+ private:
+  std::string KeyText(const KeyPress& key) const;
+
+  Platform& platform_;
+  Surface surface_;
+  Painter painter_;
+  std::deque<KeyPress> pending_;
+  std::array<std::string, 12> function_keys_{};
+  RandomGenerator random_;
+  int text_column_ = 0, text_row_ = 0;
+  std::ostream* trace_ = nullptr;
+};
+
+// The trace's name of a key, as a key script writes it ({Enter}, {F1}, a, {{ ...).
+std::string KeyName(const KeyPress& key);
+
+}  // namespace drill
