@@ -1,0 +1,60 @@
+// The attempt loop: up to three answers, each marked right or wrong, with the hints between them.
+#include "framework/editor/editor.hpp"
+#include "framework/flow/flow.hpp"
+#include "framework/menu/menu.hpp"
+
+namespace drill {
+namespace {
+
+void DrawMark(Drill& d) {
+  d.AA = d.XW + 24;
+  d.BB = d.YW + 8;
+  if (d.FF == 2) {
+    d.rt.DrawCircle(d.AA, d.BB, 22, 5, CircleFill::Outline);
+  } else {
+    d.rt.DrawLine(d.AA - 16, d.BB - 18, d.AA + 16, d.BB + 18, 5);
+    d.rt.DrawLine(d.AA + 16, d.BB - 18, d.AA - 16, d.BB + 18, 5);
+  }
+}
+
+void ShowHints(Drill& d, int first) {
+  for (int s = first; s <= 3; ++s) ProblemStep(d, s);
+}
+
+}  // namespace
+
+AttemptResult AttemptLoop(Drill& d) {
+  for (;;) {
+    d.CCC1 = 7;
+    if (d.FMIRU == 1) return AttemptResult::HandedBack;
+    d.XW = d.KAIX;
+    d.YW = d.KAIY;
+    d.X = d.XW;
+    d.Y = d.YW;
+    d.rt.DrawLine(d.X, d.Y - 9, d.X + 800, d.Y + 27, 0, Shape::Fill);
+    d.KAI += 1;
+
+    AnswerEntry(d);
+    DrawMark(d);
+    if (d.KAI == 1 && d.SFU[d.IM] == 0) {
+      WriteFirstTryMark(d);
+      d.JAKAI3 = 0;
+    }
+    if (d.FF == 2) {
+      ShowHints(d, d.KAI);  // the hints not yet seen
+      break;
+    }
+    if (d.KAI >= 3) {
+      ShowHints(d, 3);
+      break;
+    }
+    ProblemStep(d, d.KAI);
+    PressSpacePrompt(d);
+  }
+  d.JAKAI3 += 1;
+  WriteRunCount(d);
+  d.SFU[d.IM] = 1;
+  return AttemptResult::Completed;
+}
+
+}  // namespace drill

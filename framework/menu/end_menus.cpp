@@ -1,0 +1,40 @@
+// The menus after a finished problem: this problem again, the next one, or (after the last
+// problem) from problem 1 or back to the main menu.
+#include "framework/errors/errors.hpp"
+#include "framework/menu/menu.hpp"
+#include "framework/menu/sequence.hpp"
+
+namespace drill {
+
+Next EndOfProblemMenu(Drill& d) {
+  auto& rt = d.rt;
+  const bool last = d.IM == d.SAIGO;
+  // Keys already pending count here: nothing is flushed before the menu.
+  for (;;) {
+    if (last) {
+      rt.DrawTextAt(16, 594,
+                    "☆この問題をもう１度練習する…１    ☆１番から練習する…２    ☆「内容」に戻る…３",
+                    1, 1, 15);
+      rt.MoveTextCursor(78, 33);
+    } else {
+      rt.DrawTextAt(16, 594, "☆もう１度練習する…１    ☆次に進む…２", 1, 1, 15);
+      rt.MoveTextCursor(68, 33);
+    }
+    const std::string key = rt.ReadKey();
+    if (key == "1") {
+      FlushKeys(d);
+      return {Next::Stage::Problem, d.IM};
+    }
+    if (key == "2" && !last) {
+      FlushKeys(d);
+      return {Next::Stage::Problem, d.IM + 1};
+    }
+    if (key == "2" && last) {
+      d.TAI_s = "1";
+      return {Next::Stage::SeriesStart};
+    }
+    if (key == "3" && last) return {Next::Stage::MainMenu};
+  }
+}
+
+}  // namespace drill

@@ -1,0 +1,55 @@
+// The main menu and the start-number prompt of a practice series.
+#include "framework/errors/errors.hpp"
+#include "framework/menu/menu.hpp"
+#include "framework/menu/sequence.hpp"
+#include "runtime/numbers.hpp"
+#include "runtime/text.hpp"
+
+namespace drill {
+
+Next MainMenu(Drill& d) {
+  auto& rt = d.rt;
+  rt.ClearScreen();
+  const float title_width = 32.0f * static_cast<float>(CharacterCount(d.TITLE_s));
+  rt.DrawFilledBox(240, 72, title_width + 272, 142, 15, 10);
+  rt.DrawTextAt(256, 90, d.TITLE_s, 2, 2, 13);
+
+  // A one-digit count shows as a full-width digit; two digits stay half-width.
+  const std::string count = MapKeyToGlyph(NumberText(static_cast<float>(d.SAIGO)));
+  rt.DrawTextAt(320, 216, "★ 練習" + count + "題・・・・・・・・・・・・・１", 1, 1, 15);
+  rt.DrawTextAt(320, 252, "★ 練習" + count + "題を見る・・・・・・・・・・２", 1, 1, 15);
+  rt.DrawTextAt(320, 324, "★ 終わる・・・・・・・・・・・・・・３", 1, 1, 15);
+  rt.DrawTextAt(288, 432, "実行途中で元に戻りたいときは、マウスで×をクリックする", 1, 1, 13);
+
+  for (;;) {
+    const std::string key = rt.ReadKey();
+    if (key == "1") return {Next::Stage::PracticePrompt};
+    if (key == "2") return {Next::Stage::LookAtProblems};
+    if (key == "3") rt.EndProgram();
+  }
+}
+
+Next PracticeStart(Drill& d) {
+  auto& rt = d.rt;
+  rt.DrawLine(1, 252, 1281, 612, 0, Shape::Fill);
+  for (;;) {
+    rt.DrawTextAt(288, 270, "何番から始めますか　番号を入力し、Enter キーを押してください。", 1, 1, 13);
+    d.X = 320;
+    d.Y = 306;
+    ReadNumber(d);
+    d.TAI_s = d.A_s;
+    const float start = ToNumber(d.TAI_s);
+    if (start >= 1 && start <= static_cast<float>(d.SAIGO)) break;
+    // A refused entry is wiped before the next one is read at the same place, so the digits of
+    // the two entries never stand on top of each other.
+    rt.DrawLine(d.X1 - 112, d.Y1 - 10, d.X1 + 368, d.Y1 + 20, 0, Shape::Fill);
+  }
+  rt.ClearScreen();
+  rt.DrawTextAt(0, 9, d.TITLE_s, 1, 1, 5);
+  rt.MoveTextCursor(73, 1);
+  rt.PrintText("分数→f.10,  √→f.1, π→f.6, 累乗→f.2～f.5, ≦≧→f.8,f.9, ±→f.7 ,√分数→f.11");
+  SeedFromClock(d);
+  return {Next::Stage::SeriesStart};
+}
+
+}  // namespace drill

@@ -1,0 +1,73 @@
+// A program's run: the error trap, start-up and the loop over the stages of the drill.
+#include <exception>
+
+#include "framework/errors/errors.hpp"
+#include "framework/menu/menu.hpp"
+#include "framework/menu/sequence.hpp"
+#include "runtime/numbers.hpp"
+#include "runtime/text.hpp"
+
+namespace drill {
+namespace {
+
+// What the function keys send; the editor and the glyph map give these characters their meaning.
+constexpr std::array<const char*, 11> kFunctionKeys = {"Q", "W", "E", "R", "T", "@",
+                                                       "I", "[", "]", "S", "V"};
+
+void StartUp(Drill& d) {
+  FlushKeys(d);
+  d.rt.ClearScreen();
+  SeedFromClock(d);
+  for (int n = 1; n <= 11; ++n) d.rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
+  d.KAIX = 480;
+  d.KAIY = 540;
+  d.TITLE_s = d.unit.title;
+  d.SAIGO = d.unit.problem_count;
+  d.SFU.Create(d.SAIGO);
+}
+
+[[noreturn]] void RunStages(Drill& d) {
+  Next next;
+  for (;;) {
+    switch (next.stage) {
+      case Next::Stage::MainMenu: next = MainMenu(d); break;
+      case Next::Stage::PracticePrompt: next = PracticeStart(d); break;
+      case Next::Stage::SeriesStart: next = SeriesStart(d); break;
+      case Next::Stage::Problem: next = RunProblem(d, next.problem); break;
+      case Next::Stage::LookAtProblems: next = LookAtProblems(d); break;
+      case Next::Stage::LookNext: next = LookNext(d); break;
+    }
+  }
+}
+
+}  // namespace
+
+RunResult RunDrill(Runtime& runtime, const UnitDefinition& unit) {
+  Drill d(runtime, unit);
+  std::string why;
+  try {
+    StartUp(d);
+    RunStages(d);
+  } catch (const StopRun&) {
+    return RunResult::Ended;
+  } catch (const std::exception& error) {
+    why = error.what();
+  } catch (...) {
+    why = "unknown error";
+  }
+  try {
+    ErrorScreen(d, why);
+  } catch (const StopRun&) {
+  }
+  return RunResult::ErrorScreenShown;
+}
+
+void SeedFromClock(Drill& d) {
+  // Hours + minutes + seconds of "hh:mm:ss", so seeds lie between 0 and 141.
+  std::string clock = d.rt.ClockText();
+  float seed = ToNumber(LeftChars(clock, 2)) + ToNumber(MidChars(clock, 4, 2)) +
+               ToNumber(RightChars(clock, 2));
+  d.rt.SeedRandom(static_cast<int>(seed));
+}
+
+}  // namespace drill

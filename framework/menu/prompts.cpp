@@ -1,0 +1,20 @@
+// The press-space prompt between a hint and the next attempt.
+#include "framework/errors/errors.hpp"
+#include "framework/menu/menu.hpp"
+
+namespace drill {
+
+void PressSpacePrompt(Drill& d) {
+  auto& rt = d.rt;
+  const float x = d.KAIX + 88, y = d.KAIY + 45;
+  rt.DrawFilledBox(x, y, x + 168, y + 27, 13, 2);
+  rt.DrawTextAt(568, 594, "スペース　キーを押す", 1, 1, 13);
+  while (rt.ReadKey() != " ") {
+  }
+  rt.DrawLine(x, y, x + 168, y + 27, 0, Shape::Fill);
+  // Nothing else is erased here: blanking the text rows 22 and 23 would cut into the hint lines
+  // drawn there, since text and drawings share one surface.
+  FlushKeys(d);
+}
+
+}  // namespace drill

@@ -1,0 +1,136 @@
+// The question flow: three attempts with marks and hints, the results strip, number texts.
+#include <gtest/gtest.h>
+
+#include "framework/flow/flow.hpp"
+#include "framework/menu/menu.hpp"
+#include "framework/tests/scenario.hpp"
+#include "framework/tests/test_unit.hpp"
+
+namespace drill::testing {
+namespace {
+
+const char* const kHint1 = "render 80 216 13 ヒント1";
+const char* const kHint2 = "render 80 252 13 ヒント2";
+const char* const kHint3 = "render 80 288 13 ヒント3";
+const char* const kSpacePrompt = "text 568 594 13 1 1 スペース　キーを押す";
+
+// Trace positions of the hints in order; -1 where a hint is missing.
+std::vector<int> HintOrder(const Scenario& run) {
+  return {run.IndexOf(kHint1), run.IndexOf(kHint2), run.IndexOf(kHint3)};
+}
+
+TEST(AttemptLoop, RightFirstTimeShowsAllHintsInOrderAndACircle) {
+  Scenario run = RunScenario(TestUnit(), "11{Enter}1{Enter}");
+  EXPECT_EQ(run.Lines("judge"), std::vector<std::string>{"judge 2 1"});
+  std::vector<int> order = HintOrder(run);
+  EXPECT_LT(run.IndexOf("judge 2 1"), order[0]);
+  EXPECT_LT(order[0], order[1]);
+  EXPECT_LT(order[1], order[2]);
+  EXPECT_EQ(run.Count(kSpacePrompt), 0);
+  EXPECT_TRUE(run.Has("circle 504 548 22 5 0"));       // the big mark beside the answer
+  EXPECT_TRUE(run.Has("text 240 18 11 1 1 ○"));        // first-try mark in problem 1's cell
+  EXPECT_TRUE(run.Has("text 244 38 11 1 1 1"));        // worked through once
+  EXPECT_TRUE(run.Has("text 16 594 15 1 1 ☆もう１度練習する…１    ☆次に進む…２"));
+}
+
+TEST(AttemptLoop, WrongThreeTimesGivesAHintAndASpacePromptBetweenAttempts) {
+  Scenario run = RunScenario(TestUnit(), "11{Enter}9{Enter} 8{Enter} 7{Enter}");
+  EXPECT_EQ(run.Lines("judge"), (std::vector<std::string>{"judge 1 9", "judge 1 8", "judge 1 7"}));
+  std::vector<int> order = HintOrder(run);
+  const int first_prompt = run.IndexOf(kSpacePrompt);
+  const int second_prompt = run.IndexOf(kSpacePrompt, first_prompt + 1);
+  EXPECT_LT(order[0], first_prompt);
+  EXPECT_LT(first_prompt, order[1]);
+  EXPECT_LT(order[1], second_prompt);
+  EXPECT_LT(second_prompt, order[2]);
+  EXPECT_EQ(run.Count(kSpacePrompt), 2);
+  EXPECT_EQ(run.Count("line 488 530 520 566 5 line solid"), 3);  // a cross after every answer
+  EXPECT_TRUE(run.Has("text 240 18 11 1 1 ×"));
+  EXPECT_EQ(run.Count("text 240 18"), 1);
+}
+
+TEST(AttemptLoop, WrongThenRightMarksTheFirstTryAndShowsTheRemainingHints) {
+  Scenario run = RunScenario(TestUnit(), "11{Enter}9{Enter} 1{Enter}");
+  EXPECT_EQ(run.Lines("judge"), (std::vector<std::string>{"judge 1 9", "judge 2 1"}));
+  EXPECT_TRUE(run.Has("text 240 18 11 1 1 ×"));
+  EXPECT_EQ(run.Count(kHint1), 1);
+  EXPECT_GT(run.IndexOf(kHint2), run.IndexOf("judge 2 1"));
+  EXPECT_GT(run.IndexOf(kHint3), run.IndexOf(kHint2));
+}
+
+TEST(AttemptLoop, SpaceIsTheOnlyKeyThatLeavesThePrompt) {
+  Scenario run = RunScenario(TestUnit(), "11{Enter}9{Enter}x{Enter}1{Enter}");
+  // "x", Enter, "1", Enter are all swallowed by the prompt: no second judgement.
+  EXPECT_EQ(run.Count("judge"), 1);
+}
+
+TEST(AttemptLoop, RepeatingAFinishedProblemKeepsItsMarkAndCountsTheRuns) {
+  Scenario run = RunScenario(TestUnit(), "11{Enter}9{Enter} 1{Enter}11{Enter}");
+  EXPECT_EQ(run.Count("text 240 18"), 1);  // no new first-try mark
+  EXPECT_TRUE(run.Has("text 244 38 11 1 1 1"));
+  EXPECT_TRUE(run.Has("text 244 38 11 1 1 2"));
+}
+
+TEST(AttemptLoop, TenRunsShowNine) {
+  Scenario run = RunScenario(TestUnit(), "11{Enter}1{Enter}" + Repeat("11{Enter}", 9));
+  std::vector<std::string> counts = run.Lines("text 244 38 11 1 1 ");
+  ASSERT_EQ(counts.size(), 10u);
+  EXPECT_EQ(counts[8], "text 244 38 11 1 1 9");
+  EXPECT_EQ(counts[9], "text 244 38 11 1 1 9");
+  // Each new digit is written on a wiped cell.
+  EXPECT_EQ(run.Count("line 244 38 251 53 0 fill solid"), 10);
+}
+
+TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {
+  static const UnitDefinition broken{
+      "broken", "こわれた", 3,
+      {{[](Drill& d) -> Handoff { return Handoff::Start(d.SAIGO + 5); }, {}},
+       {[](Drill& d) -> Handoff { d.T[41] = 1; return Handoff::Done(); }, {}},
+       {[](Drill&) -> Handoff { return Handoff::Done(); }, {}}}};
+  for (const char* keys : {"11{Enter}", "12{Enter}"}) {
+    Scenario run = RunScenario(broken, std::string(keys) + "1{Enter}3");
+    EXPECT_EQ(run.result, RunResult::ErrorScreenShown) << keys;
+    EXPECT_EQ(run.Count("error "), 1) << keys;
+    EXPECT_TRUE(run.Has("text 288 432 13 1 1 エラーが発生しました。マウスで×をクリックして下さい。"));
+    EXPECT_EQ(run.Count("end"), 0);  // keys after the error screen do nothing
+  }
+}
+
+class ProblemStart : public ::testing::Test {
+ protected:
+  HeadlessPlatform platform;
+  Runtime rt{platform};
+  Drill d{rt, TestUnit()};
+  std::ostringstream trace;
+  void SetUp() override { rt.SetTrace(&trace); }
+};
+
+TEST_F(ProblemStart, BadgeNumberMovesLeftFromTen) {
+  d.WX1 = 48, d.WY1 = 63, d.WX2 = 720, d.WY2 = 144;
+  d.IM = 9;
+  DrawBadgeAndFrame(d);
+  d.IM = 12;
+  DrawBadgeAndFrame(d);
+  const std::string text = trace.str();
+  EXPECT_NE(text.find("text 12 81 5 1 1  9\n"), std::string::npos);
+  EXPECT_NE(text.find("text 4 81 5 1 1  12\n"), std::string::npos);
+  EXPECT_NE(text.find("line 48 59 720 148 2 fill solid\n"), std::string::npos);
+}
+
+TEST_F(ProblemStart, NumberTextsHaveNoBlanksAndTheExponentForm) {
+  d.T[1] = 12;
+  d.T[2] = -3;
+  d.F[40] = 7.5f;
+  d.Z = 230.5f;
+  d.X = 64;
+  NumberTextStep(d);
+  EXPECT_EQ(d.T_s[1], "12");
+  EXPECT_EQ(d.T_s[2], "-3");
+  EXPECT_EQ(d.F_s[40], "7.5");
+  EXPECT_EQ(d.TI_s, "41");  // made from the loop counter after its loop
+  EXPECT_EQ(d.TX_s, "64");
+  EXPECT_EQ(d.A_s, "WESST");  // the point has no digit value and counts as 0
+}
+
+}  // namespace
+}  // namespace drill::testing

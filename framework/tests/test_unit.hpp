@@ -1,0 +1,52 @@
+// A small unit that exists only in the tests: problem k asks for the number k (typed as digits)
+// and its hints say which hint they are.
+#pragma once
+
+#include "framework/drill.hpp"
+#include "framework/flow/flow.hpp"
+#include "framework/renderer/renderer.hpp"
+#include "framework/unit.hpp"
+#include "runtime/numbers.hpp"
+
+namespace drill::testing {
+
+inline Handoff AskNumber(Drill& d, int k) {
+  d.IM = k;
+  d.CCC1 = 7;
+  ClearWorkArea(d);
+  d.WX1 = 48;
+  d.WY1 = 63;
+  d.WX2 = 640;
+  d.WY2 = 99;
+  DrawBadgeAndFrame(d);
+  for (int i = 1; i <= 5; ++i) d.TANI_s[i] = d.TKAI_s[1][i] = d.KKAI_s[i] = "";
+  RenderAt(d, 64, 72, 15, "問題" + NumberText(static_cast<float>(k)));
+  d.KOTAE_SU = d.KOTAE_SU1 = 1;
+  d.TANI_s[0] = "  ";
+  d.TANI_s[1] = "　本　";
+  d.TKAI_s[1][1] = NumberText(static_cast<float>(k));
+  d.SKAI_s = d.TKAI_s[1][1];
+  d.TKAI1_s = d.TKAI2_s = "";
+  return EnterAttemptLoop(d);
+}
+
+template <int k>
+Handoff Ask(Drill& d) {
+  return AskNumber(d, k);
+}
+template <int s>
+void Hint(Drill& d) {
+  RenderAt(d, 80, 180 + 36.0f * s, 13, "ヒント" + NumberText(static_cast<float>(s)));
+}
+
+inline const UnitDefinition& TestUnit() {
+  static const UnitDefinition unit{
+      "test", "テスト", 4,
+      {{Ask<1>, {Hint<1>, Hint<2>, Hint<3>}},
+       {Ask<2>, {Hint<1>, Hint<2>, Hint<3>}},
+       {Ask<3>, {Hint<1>, Hint<2>, Hint<3>}},
+       {Ask<4>, {Hint<1>, Hint<2>, Hint<3>}}}};
+  return unit;
+}
+
+}  // namespace drill::testing
