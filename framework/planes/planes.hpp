@@ -1,6 +1,8 @@
 // Coordinate planes and the graphs plotted on them.
 #pragma once
 
+#include <string_view>
+
 #include "framework/drill.hpp"
 
 namespace drill {
@@ -15,5 +17,18 @@ void DrawRestrictedLine(Drill& d);
 void DrawWalkPlane(Drill& d);
 void DrawWalkSegment(Drill& d);
 void DrawHyperbola(Drill& d);
+
+// Pixel position of a point of the standard plane (16 pixels per unit, y upwards), measured from
+// the origin of the plane drawn last.
+inline float PlaneToPixelX(const Drill& d, float x) {
+  return d.GX0 + 16.0f * x;
+}
+inline float PlaneToPixelY(const Drill& d, float y) {
+  return d.GY0 - 16.0f * y;
+}
+
+// Draws a scale label whose numbers are spaced with half-width blanks: each blank-free piece is
+// rendered where a layout of 16 pixels per character, blanks included, puts it.
+void RenderSpacedLabel(Drill& d, float x, float y, int colour, std::string_view label);
 
 }  // namespace drill

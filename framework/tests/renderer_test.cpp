@@ -1,0 +1,168 @@
+// The marked-up text renderer, checked through the drawing calls it leaves in the trace.
+#include "framework/renderer/renderer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/drill.hpp"
+#include "framework/unit.hpp"
+#include "runtime/headless.hpp"
+
+namespace drill {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class RendererTest : public ::testing::Test {
+ protected:
+  RendererTest() { rt.SetTrace(&trace); }
+
+  // Trace lines since the last call that start with `kind` ("text", "line", "render").
+  Lines Take(const std::string& kind) {
+    Lines out;
+    std::istringstream in(trace.str());
+    for (std::string line; std::getline(in, line);)
+      if (line.rfind(kind + " ", 0) == 0) out.push_back(line);
+    return out;
+  }
+  void Reset() { trace.str(""); }
+
+  HeadlessPlatform platform;
+  Runtime rt{platform};
+  UnitDefinition unit{"test", "test", 1, {}};
+  Drill d{rt, unit};
+  std::ostringstream trace;
+};
+
+TEST_F(RendererTest, FractionInLineAndTextAfterIt) {
+  RenderAt(d, 100, 200, 7, "Y=ﾀ1/2ﾀ*");
+  EXPECT_EQ(Take("render"), Lines{"render 100 200 7 Y=ﾀ1/2ﾀ*"});
+  EXPECT_EQ(Take("text"),
+            (Lines{"text 100 200 7 1 1 ｙ", "text 116 200 7 1 1 ＝", "text 132 188 7 1 1 １",
+                   "text 132 215 7 1 1 ２", "text 132 200 7 1 1 ―", "text 148 200 7 1 1 ×"}));
+  EXPECT_EQ(d.X, 164);
+  EXPECT_EQ(d.Y, 200);
+  EXPECT_EQ(d.AA_s, "");
+  EXPECT_EQ(d.NROOT, 0);
+}
+
+TEST_F(RendererTest, LongerNumeratorWidensBarAndCentresDenominator) {
+  RenderAt(d, 100, 200, 3, "ﾀ123/4ﾀ");
+  EXPECT_EQ(Take("text"),
+            (Lines{"text 100 188 3 1 1 １", "text 116 188 3 1 1 ２", "text 132 188 3 1 1 ３",
+                   "text 116 215 3 1 1 ４", "text 100 200 3 1 1 ―", "text 116 200 3 1 1 ―",
+                   "text 132 200 3 1 1 ―"}));
+  EXPECT_EQ(d.X, 148);
+}
+
+TEST_F(RendererTest, HalfWidthBlanksVanishFullWidthBlanksStay) {
+  RenderAt(d, 100, 200, 7, "ﾀ1/2ﾀ 倍");
+  EXPECT_EQ(Take("text").back(), "text 116 200 7 1 1 倍");
+  Reset();
+  RenderAt(d, 100, 200, 7, "ﾀY/Xﾀ　が");
+  const Lines texts = Take("text");
+  EXPECT_EQ(texts[texts.size() - 2], "text 116 200 7 1 1 　");
+  EXPECT_EQ(texts.back(), "text 132 200 7 1 1 が");
+  // A blank under an open root takes no cell and no overbar piece; nor does it widen a fraction.
+  Reset();
+  RenderAt(d, 100, 200, 7, "Q2 3ﾝ ﾀ1 /2ﾀ");
+  EXPECT_EQ(Take("line").size(), 3u);
+  EXPECT_EQ(d.X, 156);
+}
+
+TEST_F(RendererTest, DecimalPointAndExponentSpacing) {
+  RenderAt(d, 100, 200, 7, "3.5");
+  EXPECT_EQ(Take("text"),
+            (Lines{"text 100 200 7 1 1 ３", "text 112 200 7 1 1 ．", "text 116 200 7 1 1 ５"}));
+  EXPECT_EQ(d.X, 132);
+  Reset();
+  RenderAt(d, 100, 200, 7, "XW");
+  EXPECT_EQ(Take("text"), (Lines{"text 100 200 7 1 1 χ", "text 116 196 7 1 1 2"}));
+}
+
+TEST_F(RendererTest, RootOverbarJoinsAndStaysOpenAcrossCalls) {
+  RenderAt(d, 100, 200, 7, "Q2ﾝ");
+  EXPECT_EQ(Take("text"), (Lines{"text 100 200 7 1 1 √", "text 108 200 7 1 1 ２"}));
+  // Together the pieces run from x + 6 to x + 24, two pixels below the top of the line.
+  EXPECT_EQ(Take("line"),
+            (Lines{"line 108 202 124 202 7 line solid", "line 106 202 122 202 7 line solid"}));
+  EXPECT_EQ(d.X, 124);
+  EXPECT_EQ(d.NROOT, 0);
+
+  Reset();
+  RenderAt(d, 100, 200, 7, "Q2");
+  EXPECT_EQ(d.NROOT, 1);
+  Reset();
+  RenderMore(d, 5, "3ﾝ4");
+  EXPECT_EQ(Take("line"), Lines{"line 122 202 138 202 5 line solid"});
+  EXPECT_EQ(d.NROOT, 0);
+  EXPECT_EQ(d.X, 156);
+}
+
+TEST_F(RendererTest, TallRootCoversOneFraction) {
+  RenderAt(d, 100, 200, 7, "Vﾀ1/2ﾀ3");
+  const Lines texts = Take("text");
+  EXPECT_EQ(texts.front(), "text 100 176 7 2 3 √");
+  EXPECT_EQ(texts.back(), "text 140 200 7 1 1 ３");
+  // The thick overbar runs over the fraction's one bar cell; the fraction closes the root.
+  EXPECT_EQ(Take("line"), Lines{"line 124 185 140 187 7 fill solid"});
+  EXPECT_EQ(d.NROOT, 0);
+  Reset();
+  RenderAt(d, 100, 200, 7, "V2");
+  EXPECT_EQ(Take("line"), Lines{"line 124 186 140 188 7 fill solid"});
+  EXPECT_EQ(d.NROOT, 2);
+}
+
+TEST_F(RendererTest, RootInsideFractionPartGetsItsOverbar) {
+  RenderAt(d, 100, 200, 7, "ﾀQ2/3ﾀ");
+  // Unclosed: the overbar reaches the end of the numerator.
+  EXPECT_EQ(Take("line"),
+            (Lines{"line 108 190 124 190 7 line solid", "line 114 190 130 190 7 line solid"}));
+  EXPECT_EQ(Take("text")[0], "text 100 188 7 1 1 √");
+}
+
+TEST_F(RendererTest, TableCellsIndentByLengthAndAdjoin) {
+  d.HABA = 3;
+  d.X = 80;
+  d.Y = 144;
+  d.CCC1 = 13;
+  for (const char* cell : {"5", "-3", "123"}) {
+    d.A_s = cell;
+    DrawTableCell(d);
+  }
+  EXPECT_EQ(Take("text"),
+            (Lines{"text 96 144 13 1 1 ５", "text 136 144 13 1 1 －", "text 152 144 13 1 1 ３",
+                   "text 176 144 13 1 1 １", "text 192 144 13 1 1 ２", "text 208 144 13 1 1 ３"}));
+  EXPECT_EQ(Take("line"),
+            (Lines{"line 80 143 128 162 11 box solid", "line 128 143 176 162 11 box solid",
+                   "line 176 143 224 162 11 box solid"}));
+  EXPECT_EQ(d.X, 224);
+  Reset();
+  d.HABA = 2;
+  RenderAt(d, 64, 144, 13, "ﾜ①ﾜ");
+  EXPECT_EQ(Take("text"), Lines{"text 80 144 13 1 1 ①"});
+  EXPECT_EQ(Take("line").size(), 2u);
+  EXPECT_EQ(d.X, 128);
+}
+
+TEST_F(RendererTest, OddInputsDrawWhatTheyCanWithoutFailing) {
+  RenderAt(d, 100, 200, 7, "");
+  EXPECT_TRUE(Take("text").empty());
+  EXPECT_EQ(d.X, 100);
+  // An unclosed fraction mark is dropped.
+  RenderAt(d, 100, 200, 7, "ﾀ12");
+  EXPECT_EQ(Take("text"), (Lines{"text 100 200 7 1 1 １", "text 116 200 7 1 1 ２"}));
+  // A fraction without "/" is all numerator.
+  Reset();
+  RenderAt(d, 100, 200, 7, "ﾀ12ﾀ");
+  EXPECT_EQ(Take("text").size(), 4u);
+  EXPECT_EQ(d.X, 132);
+  for (const char* text : {"ﾀ", "ﾀﾀ", "ﾀ/ﾀ", "Q", "V", "ﾝ", "ﾜ", "Vﾝ", "ﾀVQ/ﾝﾀ", "\xff\xfe", " "})
+    EXPECT_NO_THROW(RenderAt(d, 0, 0, 7, text)) << text;
+}
+
+}  // namespace
+}  // namespace drill
