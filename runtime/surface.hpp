@@ -1,6 +1,7 @@
 // The drawing surface: 1440 x 900 pixels of palette codes 0..15, one byte each.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -32,6 +33,8 @@ class Surface {
   }
   void Clear(int colour = 0) { std::fill(pixels_.begin(), pixels_.end(), static_cast<std::uint8_t>(colour & 15)); }
   const std::vector<std::uint8_t>& pixels() const { return pixels_; }
+  // The pixels of row y (0 <= y < height), for painters that fill whole spans at once.
+  std::uint8_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y * width_); }
 
  private:
   int width_, height_;
