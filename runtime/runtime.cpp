@@ -1,0 +1,198 @@
+// The runtime services: drawing through the painter, the text layer, keys and the trace.
+#include "runtime/runtime.hpp"
+
+#include <ostream>
+
+#include "runtime/text.hpp"
+
+namespace drill {
+namespace {
+
+const char* ShapeName(Shape shape) {
+  switch (shape) {
+    case Shape::Box:
+      return "box";
+    case Shape::Fill:
+      return "fill";
+    case Shape::Line:
+      break;
+  }
+  return "line";
+}
+
+const char* StyleName(LineStyle style) {
+  return style == LineStyle::Dotted ? "dotted" : "solid";
+}
+
+// Full-width ASCII and the ideographic space, as an input method delivers them, become their
+// half-width forms so that a pupil can answer with the input method on.
+std::string HalfWidth(const std::string& text) {
+  bool has_full_width = false;
+  std::u32string characters = DecodeUtf8(text);
+  for (char32_t& c : characters) {
+    if (c >= 0xFF01 && c <= 0xFF5E) {
+      c -= 0xFEE0;
+      has_full_width = true;
+    } else if (c == 0x3000) {
+      c = U' ';
+      has_full_width = true;
+    }
+  }
+  return has_full_width ? EncodeUtf8(characters) : text;
+}
+
+}  // namespace
+
+std::string KeyName(const KeyPress& key) {
+  if (key.function_key > 0) return "{F" + std::to_string(key.function_key) + "}";
+  if (key.text.size() == 1) {
+    switch (key.text[0]) {
+      case 13:
+        return "{Enter}";
+      case ' ':
+        return "{Space}";
+      case 8:
+        return "{BS}";
+      case 127:
+        return "{Del}";
+      case 12:
+        return "{Clear}";
+      case 29:
+        return "{Left}";
+      case 28:
+        return "{Right}";
+      case 30:
+        return "{Up}";
+      case 31:
+        return "{Down}";
+      case '{':
+        return "{{";
+      default:
+        break;
+    }
+  }
+  return key.text;
+}
+
+void Runtime::Trace(std::string_view line) {
+  if (trace_ == nullptr) return;
+  *trace_ << line << '\n';
+}
+
+void Runtime::ClearScreen() {
+  surface_.Clear(0);
+}
+
+void Runtime::DrawTextAt(float x, float y, std::string_view text, int x_scale, int y_scale,
+                         int colour) {
+  if (trace_ != nullptr) {
+    *trace_ << "text " << NumberText(x) << ' ' << NumberText(y) << ' ' << colour << ' ' << x_scale
+            << ' ' << y_scale << ' ' << text << '\n';
+  }
+  painter_.Text(x, y, text, x_scale, y_scale, colour);
+}
+
+void Runtime::DrawLine(float x1, float y1, float x2, float y2, int colour, Shape shape,
+                       LineStyle style) {
+  if (trace_ != nullptr) {
+    *trace_ << "line " << NumberText(x1) << ' ' << NumberText(y1) << ' ' << NumberText(x2) << ' '
+            << NumberText(y2) << ' ' << colour << ' ' << ShapeName(shape) << ' ' << StyleName(style)
+            << '\n';
+  }
+  painter_.Line(x1, y1, x2, y2, colour, shape, style);
+}
+
+void Runtime::DrawCircle(float x, float y, float r, int colour, CircleFill fill) {
+  if (trace_ != nullptr) {
+    *trace_ << "circle " << NumberText(x) << ' ' << NumberText(y) << ' ' << NumberText(r) << ' '
+            << colour << ' ' << (fill == CircleFill::Filled ? 1 : 0) << '\n';
+  }
+  painter_.Circle(x, y, r, colour, fill);
+}
+
+void Runtime::FloodFill(float x, float y, int colour, int border) {
+  if (trace_ != nullptr) {
+    *trace_ << "flood " << NumberText(x) << ' ' << NumberText(y) << ' ' << colour << ' ' << border
+            << '\n';
+  }
+  painter_.Flood(x, y, colour, border);
+}
+
+void Runtime::DrawFilledBox(float x1, float y1, float x2, float y2, int outline, int interior) {
+  DrawLine(x1, y1, x2, y2, interior, Shape::Fill);
+  DrawLine(x1, y1, x2, y2, outline, Shape::Box);
+}
+
+void Runtime::MoveTextCursor(int column, int row) {
+  text_column_ = column;
+  text_row_ = row;
+}
+
+void Runtime::PrintText(std::string_view text) {
+  const int width = SjisWidth(text);
+  if (width == 0) return;
+  const auto x = static_cast<float>(text_column_ * 8);
+  const auto y = static_cast<float>(text_row_ * 16);
+  // Each cell's background first, so printing blanks over a field erases it.
+  DrawLine(x, y, x + static_cast<float>(width * 8 - 1), y + 15, 0, Shape::Fill);
+  DrawTextAt(x, y, text, 1, 1, kTextLayerColour);
+  text_column_ += width;
+}
+
+void Runtime::PrintNumberFormatted(std::string_view format, float value) {
+  std::string text = NumberText(value);
+  const int cells = CharacterCount(format);
+  const int width = SjisWidth(text);
+  // A number wider than its field is printed in full rather than cut.
+  if (width < cells) text.insert(0, static_cast<size_t>(cells - width), ' ');
+  PrintText(text);
+}
+
+std::string Runtime::KeyText(const KeyPress& key) const {
+  if (key.function_key > 0) {
+    if (key.function_key < static_cast<int>(function_keys_.size())) {
+      return function_keys_[static_cast<size_t>(key.function_key)];
+    }
+    return {};
+  }
+  return HalfWidth(key.text);
+}
+
+std::string Runtime::ReadKey() {
+  if (pending_.empty()) {
+    platform_.TakeKeys(pending_);
+    if (pending_.empty()) {
+      platform_.Idle(surface_);
+      platform_.TakeKeys(pending_);
+      if (pending_.empty()) return {};
+    }
+  }
+  const KeyPress key = pending_.front();
+  pending_.pop_front();
+  std::string text = KeyText(key);
+  // A function key with no text defined for it delivers nothing.
+  if (key.function_key > 0 && text.empty()) return {};
+  if (trace_ != nullptr) {
+    const KeyPress taken = key.function_key > 0 ? key : KeyPress{0, text};
+    *trace_ << "key " << KeyName(taken) << '\n';
+  }
+  return text;
+}
+
+void Runtime::FlushKeys() {
+  // Only the keys that are already there: the platform is not asked to wait for more.
+  platform_.TakeKeys(pending_);
+  pending_.clear();
+}
+
+void Runtime::DefineFunctionKey(int number, std::string text) {
+  if (number < 1 || number >= static_cast<int>(function_keys_.size())) return;
+  function_keys_[static_cast<size_t>(number)] = std::move(text);
+}
+
+void Runtime::EndProgram() {
+  Trace("end");
+  throw ProgramEnd{};
+}
+
+}  // namespace drill

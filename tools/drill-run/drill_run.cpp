@@ -1,0 +1,146 @@
+// The headless runner: runs one of the four programs with a key script and a fixed clock, and
+// writes the trace of its drawing calls and a PNG of the final screen.
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/menu/menu.hpp"
+#include "runtime/headless.hpp"
+#include "runtime/runtime.hpp"
+#include "units/functions-proportion/unit.hpp"
+#include "units/inverse-proportion/unit.hpp"
+#include "units/proportion-applications/unit.hpp"
+#include "units/proportion-graphs/unit.hpp"
+
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitOutputFailed = 1;
+constexpr int kExitBadArguments = 2;
+constexpr int kExitErrorScreen = 3;
+
+constexpr std::string_view kUsage =
+    "usage: drill-run PROGRAM [--clock HH:MM:SS] [--keys SCRIPT] [--trace FILE] [--png FILE]\n"
+    "  PROGRAM   prop-apply, inverse-prop, func-prop or prop-graph\n"
+    "  --clock   the time of day of the whole run (default 12:00:00)\n"
+    "  --keys    the keys to type: characters as themselves, {Enter} {Space} {BS} {Del} {Clear}\n"
+    "            {Left} {Right} {Up} {Down} {F1}..{F11}, and {{ for a literal {\n"
+    "  --trace   write the trace of the run to FILE (- for standard output)\n"
+    "  --png     write the final screen to FILE as a PNG\n";
+
+struct Options {
+  std::string program;
+  std::string clock = "12:00:00";
+  std::string keys;
+  std::optional<std::string> trace;
+  std::optional<std::string> png;
+};
+
+int BadArguments(std::string_view message) {
+  std::cerr << "drill-run: " << message << '\n' << kUsage;
+  return kExitBadArguments;
+}
+
+const drill::UnitDefinition* FindUnit(std::string_view program) {
+  if (program == "prop-apply") return &drill::PropApplyUnit();
+  if (program == "inverse-prop") return &drill::InversePropUnit();
+  if (program == "func-prop") return &drill::FuncPropUnit();
+  if (program == "prop-graph") return &drill::PropGraphUnit();
+  return nullptr;
+}
+
+// "HH:MM:SS" with two digits each, a real time of day.
+bool IsClock(std::string_view text) {
+  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return false;
+  int fields[3] = {0, 0, 0};
+  for (int i = 0; i < 3; ++i) {
+    const char high = text[static_cast<size_t>(i * 3)];
+    const char low = text[static_cast<size_t>(i * 3 + 1)];
+    if (high < '0' || high > '9' || low < '0' || low > '9') return false;
+    fields[i] = (high - '0') * 10 + (low - '0');
+  }
+  return fields[0] <= 23 && fields[1] <= 59 && fields[2] <= 59;
+}
+
+// Fills `options` from the command line; an error message when it is malformed.
+std::optional<std::string> ParseArguments(const std::vector<std::string_view>& args,
+                                          Options& options) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (arg == "--clock" || arg == "--keys" || arg == "--trace" || arg == "--png") {
+      if (i + 1 >= args.size()) return "missing value after " + std::string(arg);
+      const std::string value(args[++i]);
+      if (arg == "--clock") options.clock = value;
+      if (arg == "--keys") options.keys = value;
+      if (arg == "--trace") options.trace = value;
+      if (arg == "--png") options.png = value;
+    } else if (arg.starts_with("-")) {
+      return "unknown option " + std::string(arg);
+    } else if (options.program.empty()) {
+      options.program = arg;
+    } else {
+      return "unexpected argument " + std::string(arg);
+    }
+  }
+  if (options.program.empty()) return std::string("no program given");
+  return std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::cout << kUsage;
+    return kExitDone;
+  }
+  Options options;
+  if (const auto error = ParseArguments(args, options)) return BadArguments(*error);
+  const drill::UnitDefinition* unit = FindUnit(options.program);
+  if (unit == nullptr) return BadArguments("unknown program " + options.program);
+  if (!IsClock(options.clock)) return BadArguments("--clock must be HH:MM:SS: " + options.clock);
+  auto keys = drill::ParseKeyScript(options.keys);
+  if (!keys) return BadArguments("malformed key script: " + options.keys);
+
+  std::ofstream trace_file;
+  std::ostream* trace = nullptr;
+  if (options.trace) {
+    if (*options.trace == "-") {
+      trace = &std::cout;
+    } else {
+      trace_file.open(*options.trace, std::ios::binary);
+      if (!trace_file) {
+        std::cerr << "drill-run: cannot write the trace to " << *options.trace << '\n';
+        return kExitOutputFailed;
+      }
+      trace = &trace_file;
+    }
+  }
+
+  drill::HeadlessPlatform platform(std::move(*keys), options.clock);
+  drill::Runtime runtime(platform);
+  runtime.SetTrace(trace);
+  drill::RunResult result = drill::RunResult::Ended;
+  try {
+    result = drill::RunDrill(runtime, *unit);
+  } catch (const drill::StopRun&) {
+    // The run ended (keys ran out or the program ended): not an error.
+  }
+
+  int status = result == drill::RunResult::ErrorScreenShown ? kExitErrorScreen : kExitDone;
+  if (trace != nullptr) {
+    trace->flush();
+    if (!*trace) {
+      std::cerr << "drill-run: writing the trace failed\n";
+      status = kExitOutputFailed;
+    }
+  }
+  if (options.png && !drill::WritePng(runtime.surface(), *options.png)) {
+    std::cerr << "drill-run: cannot write the PNG to " << *options.png << '\n';
+    status = kExitOutputFailed;
+  }
+  return status;
+}
