@@ -1,12 +1,17 @@
-// The unit of prop-apply. Problems not built yet are placeholders.
+// The unit of prop-apply: the seven word problems on proportion and inverse proportion.
 #include "units/proportion-applications/unit.hpp"
 
-#include "framework/placeholder.hpp"
+#include "units/proportion-applications/problems.hpp"
 
 namespace drill {
 
 const UnitDefinition& PropApplyUnit() {
-  static const UnitDefinition unit{"prop-apply", "比例・反比例の利用", 7, PlaceholderProblems(7)};
+  static const UnitDefinition unit{
+      "prop-apply",
+      "比例・反比例の利用",
+      7,
+      {NailsProblem(), SweetsProblem(), TravelTimeProblem(), LeverProblem(), WalkingGraphProblem5(),
+       WalkingGraphProblem6(), WalkingGraphProblem7()}};
   return unit;
 }
 

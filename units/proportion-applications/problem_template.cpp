@@ -1,0 +1,74 @@
+// The problem template that every word problem follows.
+#include "units/proportion-applications/problem_template.hpp"
+
+#include <stdexcept>
+
+#include "framework/flow/flow.hpp"
+#include "runtime/numbers.hpp"
+
+namespace drill {
+
+void BeginProblem(Drill& d, int problem, float WX2, float WY2) {
+  d.IM = problem;
+  d.CCC1 = 7;
+  ClearWorkArea(d);
+  d.WX1 = 48;
+  d.WY1 = 63;
+  d.WX2 = WX2;
+  d.WY2 = WY2;
+  DrawBadgeAndFrame(d);
+  for (int k = 1; k <= 5; ++k) {
+    d.TANI_s[k] = "";
+    d.TKAI_s[1][k] = "";
+    d.KKAI_s[k] = "";
+  }
+  for (int row = 1; row <= 2; ++row) {
+    for (int column = 1; column <= 10; ++column) d.G[row][column] = 0;
+  }
+}
+
+float WholeNumberFrom(float r, int a, int b) {
+  const float count = static_cast<float>(b - a + 1);
+  const float whole = IntPart(r * count + static_cast<float>(a));
+  const float top = static_cast<float>(b);
+  return whole > top ? top : whole;
+}
+
+float RandomWhole(Drill& d, int a, int b) {
+  return WholeNumberFrom(d.rt.Random(), a, b);
+}
+
+bool RedrawNeeded(Drill& d, float v) {
+  if (v == d.FMAESU) return true;
+  d.FMAESU = v;
+  return false;
+}
+
+void SetUpAnswer(Drill& d, const AnswerSpec& answer) {
+  const int blanks = static_cast<int>(answer.expected.size());
+  if (blanks < 1 || blanks > 5 || answer.TANI_s.size() > 6 || answer.also_accepted.size() > 5) {
+    throw std::logic_error("answer of problem " + std::to_string(d.IM) + " is malformed");
+  }
+  d.KOTAE_SU = blanks;
+  d.KOTAE_SU1 = blanks;
+  for (int k = 0; k <= 5; ++k) {
+    const auto index = static_cast<size_t>(k);
+    d.TANI_s[k] = index < answer.TANI_s.size() ? answer.TANI_s[index] : "";
+  }
+  d.SKAI_s = "";
+  for (int k = 1; k <= 5; ++k) {
+    const auto index = static_cast<size_t>(k - 1);
+    d.TKAI_s[1][k] = index < answer.expected.size() ? answer.expected[index] : "";
+    d.TKAI_s[2][k] = index < answer.also_accepted.size() ? answer.also_accepted[index] : "";
+    d.SKAI_s += d.TKAI_s[1][k];
+  }
+  d.TKAI1_s = answer.TKAI1_s;
+  d.TKAI2_s = answer.TKAI2_s;
+}
+
+Handoff AskForAnswer(Drill& d, const AnswerSpec& answer) {
+  SetUpAnswer(d, answer);
+  return EnterAttemptLoop(d);
+}
+
+}  // namespace drill

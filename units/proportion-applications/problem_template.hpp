@@ -1,0 +1,45 @@
+// The problem template that every word problem follows: start-up, random draws, the re-draw rule
+// and the answer a problem hands to the attempt loop.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/drill.hpp"
+#include "framework/unit.hpp"
+
+namespace drill {
+
+// Sets IM and CCC1 = 7, clears the work area, draws the badge and the problem frame from
+// (48, 63) to (WX2, WY2) and clears the answer state (TANI_s, TKAI_s, KKAI_s, G).
+void BeginProblem(Drill& d, int problem, float WX2, float WY2);
+
+// A whole number from a to b: IntPart(r·(b − a + 1) + a) for r in [0, 1). In float arithmetic an
+// r just below 1 can round the sum up to b + 1, so the result is held to b.
+float WholeNumberFrom(float r, int a, int b);
+// The same with the next random number.
+float RandomWhole(Drill& d, int a, int b);
+
+// The re-draw rule: true when the draw's value v equals FMAESU, the value of the last draw, so
+// the draws must be made again; otherwise FMAESU becomes v and the draw stands.
+bool RedrawNeeded(Drill& d, float v);
+
+// What a problem expects as its answer.
+struct AnswerSpec {
+  // TANI_s[0] is the lead-in after "答 ", TANI_s[k] the text after blank k.
+  std::vector<std::string> TANI_s;
+  // TKAI$(1,k) of each blank, canonical key-code texts; their number is KOTAE_SU (1 to 5).
+  std::vector<std::string> expected;
+  // TKAI$(2,k): a second accepted text of blank k, "" for none.
+  std::vector<std::string> also_accepted = {};
+  // Two more whole answer lines that count as correct; "" never matches.
+  std::string TKAI1_s = "";
+  std::string TKAI2_s = "";
+};
+
+// Sets KOTAE_SU, KOTAE_SU1, TANI_s, TKAI_s, SKAI_s, TKAI1_s and TKAI2_s.
+void SetUpAnswer(Drill& d, const AnswerSpec& answer);
+// Sets up the answer and enters the attempt loop: the last step of every problem start.
+Handoff AskForAnswer(Drill& d, const AnswerSpec& answer);
+
+}  // namespace drill

@@ -1,0 +1,242 @@
+// Problems 5 to 7: a walk to the uncle's house read off a distance-time graph: the distance, the
+// arrival time and the walking speed, asked in three orders.
+#include <array>
+
+#include "framework/flow/flow.hpp"
+#include "framework/menu/menu.hpp"
+#include "framework/planes/planes.hpp"
+#include "framework/renderer/renderer.hpp"
+#include "units/proportion-applications/problem_template.hpp"
+#include "units/proportion-applications/problems.hpp"
+
+namespace drill {
+namespace {
+
+constexpr float kFrameRight = 688, kFrameBottom = 207;
+
+const std::string kDistanceFirst = "①自分の家からおじさんの家までの道のりを求めなさい。";
+const std::string kDistanceThird = "③自分の家からおじさんの家までの道のりを求めなさい。";
+const std::string kTimeFirst = "①おじさんの家に着いたのは、出発して何分後ですか。";
+const std::string kTimeSecond = "②おじさんの家に着いたのは、出発して何分後ですか。";
+const std::string kTimeThird = "③おじさんの家に着いたのは、出発して何分後ですか。";
+const std::string kSpeedSecond = "②おじさんの家に着くまでの歩く速さを求めなさい。";
+const std::string kSpeedThird = "③おじさんの家に着くまでの歩く速さを求めなさい。";
+
+// Pixel position of a point of the walk on the plane DrawWalkPlane set up.
+float WalkPixelX(const Drill& d, float minutes) {
+  return d.GX0 + 3.2f * minutes;
+}
+float WalkPixelY(const Drill& d, float metres) {
+  return d.GY0 - 32 * metres / 1000;
+}
+
+// The walk starts at home: T(1) = F(1) = 0. Its speed F(2)/T(2) in lowest terms is
+// F(10)/T(10); call before the number-text step.
+void SetStartAndSpeed(Drill& d) {
+  d.T[1] = 0;
+  d.F[1] = 0;
+  d.D1 = d.F[2];
+  d.D2 = d.T[2];
+  ReduceFraction(d.D1, d.D2);
+  d.F[10] = d.D1;
+  d.T[10] = d.D2;
+}
+
+// The speed as the answer is typed (T_s[11]) and as the hints show it, stacked.
+std::string TypedSpeed(const Drill& d) {
+  return d.T[10] == 1 ? d.F_s[10] : d.F_s[10] + "/" + d.T_s[10];
+}
+std::string ShownSpeed(const Drill& d) {
+  return d.T[10] == 1 ? d.F_s[10] : "ﾀ" + d.F_s[10] + "/" + d.T_s[10] + "ﾀ";
+}
+
+// The statement, the three questions in the problem's order and the graph with its end points.
+void DrawWalkProblem(Drill& d, const std::array<std::string, 3>& questions) {
+  RenderAt(d, 64, 72, 15,
+           "川村さんは、おじさんの家まで行きました。次のグラフは、出発してからX分後に、");
+  RenderAt(d, 64, 99, 15, "自分の家からYｍの地点いるとして表したものです。");
+  for (size_t i = 0; i < questions.size(); ++i) {
+    RenderAt(d, 64, 126 + 27 * static_cast<float>(i), 15, questions[i]);
+  }
+  DrawWalkPlane(d);
+  d.AA1 = d.T[1];
+  d.BB1 = d.F[1];
+  d.AA2 = d.T[2];
+  d.BB2 = d.F[2];
+  d.CCC2 = 9;
+  DrawWalkSegment(d);
+  d.rt.DrawCircle(WalkPixelX(d, d.T[2]), WalkPixelY(d, d.F[2]), 4, 5, CircleFill::Filled);
+  d.rt.DrawCircle(WalkPixelX(d, d.T[1]), WalkPixelY(d, d.F[1]), 4, 5, CircleFill::Filled);
+}
+
+// The arrival point A on the graph.
+void LabelArrival(Drill& d) {
+  RenderAt(d, WalkPixelX(d, d.T[2]), WalkPixelY(d, d.F[2]), 13, "Ａ");
+}
+
+void DistanceFromGraph(Drill& d, float y) {
+  RenderAt(d, 64, y, 15, "①自分の家からおじさんの家までの道のりは、点ＡのY座標だから　");
+  RenderMore(d, 13, d.F_s[2] + "ｍ");
+}
+
+// Speed through the origin and the point (T(3), F(3)) of the walk (problems 6 and 7).
+void SpeedFromPoint(Drill& d) {
+  RenderAt(d, 64, 288, 15,
+           "②点(" + d.T_s[3] + "," + d.F_s[3] + ") を通るから、" + d.T_s[3] + "分間で" + d.F_s[3] +
+               "ｍの道のりを歩いている。 ");
+  RenderAt(d, 64, 342, 15, "だから、速さは　ﾀ" + d.F_s[3] + "/" + d.T_s[3] + "ﾀ=");
+}
+
+void ShowSpeedResult(Drill& d) {
+  RenderMore(d, 13, d.T_s[11]);
+  RenderMore(d, 13, "  　分速");
+  RenderMore(d, 5, d.T_s[11]);
+  RenderMore(d, 13, "ｍ");
+}
+
+// Problem 5: arrival after 50 minutes at 4000, 4500 or 5000 m; no re-draw value.
+Handoff Start5(Drill& d) {
+  BeginProblem(d, 5, kFrameRight, kFrameBottom);
+  static constexpr std::array<float, 3> kDistances{4000, 4500, 5000};
+  d.P1 = RandomWhole(d, 1, 3);
+  d.T[2] = 50;
+  d.F[2] = kDistances[static_cast<size_t>(d.P1 - 1)];
+  SetStartAndSpeed(d);
+  NumberTextStep(d);
+  d.T_s[11] = TypedSpeed(d);
+  DrawWalkProblem(d, {kDistanceFirst, kTimeSecond, kSpeedThird});
+  return AskForAnswer(d, {.TANI_s = {" ① ", "ｍ　②", "分後  ③分速", "ｍ　", ""},
+                          .expected = {d.F_s[2], d.T_s[2], d.T_s[11]}});
+}
+
+void Problem5Hint1(Drill& d) {
+  LabelArrival(d);
+  DistanceFromGraph(d, 252);
+}
+
+void Problem5Hint2(Drill& d) {
+  RenderAt(d, 64, 288, 15, "②おじさんの家に着いたのは、点ＡのX座標だから ");
+  RenderMore(d, 13, d.T_s[2] + "分後");
+}
+
+void Problem5Hint3(Drill& d) {
+  RenderAt(d, 80, 396, 15, "だから、歩く速さは　");
+  RenderAt(d, 80, 450, 15, "ﾀ" + d.F_s[2] + "/" + d.T_s[2] + "ﾀ=");
+  d.T_s[11] = ShownSpeed(d);
+  RenderMore(d, 13, d.T_s[11]);
+  RenderAt(d, 80, 504, 13, "答え　分速");
+  RenderMore(d, 5, d.T_s[11]);
+  RenderMore(d, 13, "ｍ");
+}
+
+// The cases of problems 6 and 7: a point (T(3), F(3)) of the walk and the arrival minutes
+// T(2) (problem 6) or the distance F(2) (problem 7). AA = F(3)/T(3) is the walking speed.
+struct CaseWithTime {
+  float T3, F3, T2;
+};
+struct CaseWithDistance {
+  float T3, F3, F2;
+};
+
+// Problem 6: the walk passes (T(3), F(3)) and arrives after T(2) minutes; re-draw value P1.
+Handoff Start6(Drill& d) {
+  static constexpr std::array<CaseWithTime, 5> kCases{
+      {{20, 1500, 50}, {20, 1000, 55}, {25, 1000, 55}, {25, 2000, 70}, {40, 3000, 55}}};
+  BeginProblem(d, 6, kFrameRight, kFrameBottom);
+  do {
+    d.P1 = RandomWhole(d, 1, 5);
+  } while (RedrawNeeded(d, d.P1));
+  const auto& walk = kCases[static_cast<size_t>(d.P1 - 1)];
+  d.T[3] = walk.T3;
+  d.F[3] = walk.F3;
+  d.T[2] = walk.T2;
+  d.AA = d.F[3] / d.T[3];
+  d.F[2] = d.AA * d.T[2];
+  SetStartAndSpeed(d);
+  NumberTextStep(d);
+  d.T_s[11] = TypedSpeed(d);
+  DrawWalkProblem(d, {kTimeFirst, kSpeedSecond, kDistanceThird});
+  return AskForAnswer(d, {.TANI_s = {" ① ", "分後　②分速 ", "ｍ  ③", "ｍ　", ""},
+                          .expected = {d.T_s[2], d.T_s[11], d.F_s[2]}});
+}
+
+void Problem6Hint1(Drill& d) {
+  LabelArrival(d);
+  RenderAt(d, 64, 252, 15, "①おじさんの家に着いたのは、点ＡのX座標だから　");
+  RenderMore(d, 13, d.T_s[2] + "分");
+}
+
+void Problem6Hint2(Drill& d) {
+  SpeedFromPoint(d);
+  d.T_s[11] = ShownSpeed(d);
+  ShowSpeedResult(d);
+}
+
+void Problem6Hint3(Drill& d) {
+  RenderAt(d, 80, 396, 15,
+           "このグラフの式は、Y=" + d.T_s[11] + "X だから、X=" + d.T_s[2] + "を代入して");
+  RenderAt(d, 80, 432, 15, "Y=" + d.T_s[11] + "*" + d.T_s[2] + "=" + d.F_s[2]);
+  RenderAt(d, 80, 468, 13, "③は、　" + d.F_s[2] + "ｍ");
+}
+
+// Problem 7: the walk passes (T(3), F(3)) and ends F(2) metres from home; re-draw value P1.
+Handoff Start7(Drill& d) {
+  static constexpr std::array<CaseWithDistance, 5> kCases{
+      {{30, 2500, 6000}, {30, 2500, 4000}, {30, 4000, 6000}, {35, 2500, 4000}, {35, 2500, 6000}}};
+  BeginProblem(d, 7, kFrameRight, kFrameBottom);
+  do {
+    d.P1 = RandomWhole(d, 1, 5);
+  } while (RedrawNeeded(d, d.P1));
+  const auto& walk = kCases[static_cast<size_t>(d.P1 - 1)];
+  d.T[3] = walk.T3;
+  d.F[3] = walk.F3;
+  d.F[2] = walk.F2;
+  d.AA = d.F[3] / d.T[3];
+  d.T[2] = d.F[2] / d.AA;
+  SetStartAndSpeed(d);
+  NumberTextStep(d);
+  d.T_s[11] = TypedSpeed(d);
+  DrawWalkProblem(d, {kDistanceFirst, kSpeedSecond, kTimeThird});
+  return AskForAnswer(d, {.TANI_s = {" ① ", "ｍ　②分速 ", "ｍ  ③", "分後　", ""},
+                          .expected = {d.F_s[2], d.T_s[11], d.T_s[2]}});
+}
+
+void Problem7Hint1(Drill& d) {
+  LabelArrival(d);
+  DistanceFromGraph(d, 252);
+}
+
+// Also prepares T_s[12], the reciprocal of the speed, which hint 3 uses.
+void Problem7Hint2(Drill& d) {
+  SpeedFromPoint(d);
+  if (d.T[10] == 1) {
+    d.T_s[11] = d.F_s[10];
+    d.T_s[12] = "ﾀ1/" + d.F_s[10] + "ﾀ";
+  } else {
+    d.T_s[11] = "ﾀ" + d.F_s[10] + "/" + d.T_s[10] + "ﾀ";
+    d.T_s[12] = "ﾀ" + d.T_s[10] + "/" + d.F_s[10] + "ﾀ";
+  }
+  ShowSpeedResult(d);
+}
+
+void Problem7Hint3(Drill& d) {
+  RenderAt(d, 80, 396, 15,
+           "このグラフの式は、Y=" + d.T_s[11] + "X だから、Y=" + d.F_s[2] + "を代入して");
+  RenderAt(d, 80, 432, 15, d.F_s[2] + "=" + d.T_s[11] + "X");
+  RenderAt(d, 80, 486, 15, "X=" + d.F_s[2] + "*" + d.T_s[12] + "=" + d.T_s[2]);
+  RenderAt(d, 80, 540, 13, "③は、　" + d.T_s[2] + "分");
+}
+
+}  // namespace
+
+ProblemRoutines WalkingGraphProblem5() {
+  return {Start5, {Problem5Hint1, Problem5Hint2, Problem5Hint3}};
+}
+ProblemRoutines WalkingGraphProblem6() {
+  return {Start6, {Problem6Hint1, Problem6Hint2, Problem6Hint3}};
+}
+ProblemRoutines WalkingGraphProblem7() {
+  return {Start7, {Problem7Hint1, Problem7Hint2, Problem7Hint3}};
+}
+
+}  // namespace drill

@@ -1,0 +1,106 @@
+// Whole runs of prop-apply on the headless platform: practising from a problem, answering right,
+// answering wrong three times, and going on through the menus.
+#include <algorithm>
+#include <sstream>
+
+#include "units/proportion-applications/tests/session.hpp"
+
+namespace drill::testing {
+namespace {
+
+struct ProgramRun {
+  std::vector<std::string> trace;
+  bool Has(const std::string& line) const {
+    return std::find(trace.begin(), trace.end(), line) != trace.end();
+  }
+  int Count(const std::string& prefix) const {
+    int n = 0;
+    for (const auto& line : trace) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
+    return n;
+  }
+};
+
+ProgramRun RunProgram(const std::string& keys, const std::string& clock) {
+  auto script = ParseKeyScript(keys);
+  EXPECT_TRUE(script.has_value()) << keys;
+  HeadlessPlatform platform(script.value_or(std::vector<KeyPress>{}), clock);
+  Runtime runtime(platform);
+  std::ostringstream out;
+  runtime.SetTrace(&out);
+  EXPECT_EQ(RunDrill(runtime, PropApplyUnit()), RunResult::Ended);
+  ProgramRun run;
+  std::istringstream lines(out.str());
+  for (std::string line; std::getline(lines, line);) run.trace.push_back(line);
+  return run;
+}
+
+// The problem that practising from problem k draws first at this clock, as a drill left it.
+struct FirstDraw {
+  HeadlessPlatform platform;
+  Runtime rt{platform};
+  Drill d{rt, PropApplyUnit()};
+  FirstDraw(int k, const std::string& clock) : platform({}, clock) {
+    d.SAIGO = 7;
+    SeedFromClock(d);
+    StartProblem(d, k);
+    EXPECT_EQ(d.IM, k);
+  }
+};
+
+TEST(Program, EveryProblemTakesItsExpectedAnswer) {
+  for (const std::string clock : {"12:00:00", "08:15:42", "23:59:59"}) {
+    for (int k = 1; k <= 7; ++k) {
+      SCOPED_TRACE("problem " + std::to_string(k) + " at " + clock);
+      FirstDraw first(k, clock);
+      const ProgramRun run =
+          RunProgram("1" + std::to_string(k) + "{Enter}" + KeysFor(first.d), clock);
+      EXPECT_TRUE(run.Has("problem " + std::to_string(k)));
+      EXPECT_TRUE(run.Has("judge 2 " + first.d.SKAI_s));
+      EXPECT_EQ(run.Count("judge "), 1);
+    }
+  }
+}
+
+TEST(Program, ThreeWrongAnswersShowTheWorkedAnswer) {
+  for (int k : {1, 3, 4, 7}) {
+    SCOPED_TRACE("problem " + std::to_string(k));
+    FirstDraw first(k, "12:00:00");
+    const Drill& d = first.d;
+    // An answer with the text of the first number (e.g. "-12,12") is no alternative answer.
+    const std::string near_miss = "-" + d.T_s[1] + "," + d.T_s[1];
+    std::string wrong;
+    for (int blank = 1; blank <= d.KOTAE_SU; ++blank)
+      wrong += (blank == 1 ? near_miss : "1") + "{Enter}";
+    const ProgramRun run = RunProgram(
+        "1" + std::to_string(k) + "{Enter}" + wrong + "{Space}" + wrong + "{Space}" + wrong,
+        "12:00:00");
+    EXPECT_EQ(run.Count("judge 1 "), 3);
+    EXPECT_EQ(run.Count("judge 2 "), 0);
+    // The worked answer comes last and shows the last blank's answer.
+    std::vector<std::string> renders;
+    for (const auto& line : run.trace)
+      if (line.rfind("render ", 0) == 0) renders.push_back(line);
+    ASSERT_GE(renders.size(), 3u);
+    const std::string& last = d.TKAI_s[1][d.KOTAE_SU];
+    bool shown = false;
+    for (size_t i = renders.size() - 3; i < renders.size(); ++i)
+      shown = shown || renders[i].find(last) != std::string::npos;
+    EXPECT_TRUE(shown) << last;
+  }
+}
+
+TEST(Program, PractisingProblem6AgainDrawsAnotherCase) {
+  FirstDraw first(6, "12:00:00");
+  const ProgramRun run = RunProgram("16{Enter}" + KeysFor(first.d) + "1", "12:00:00");
+  EXPECT_EQ(run.Count("problem 6"), 2);
+  // The second start's arrival point differs from the first one's.
+  std::vector<std::string> arrivals;
+  for (const auto& line : run.trace)
+    if (line.rfind("circle ", 0) == 0 && line.find(" 4 5 1") != std::string::npos)
+      arrivals.push_back(line);
+  ASSERT_EQ(arrivals.size(), 4u);
+  EXPECT_NE(arrivals[0], arrivals[2]);
+}
+
+}  // namespace
+}  // namespace drill::testing

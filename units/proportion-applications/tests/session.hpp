@@ -1,0 +1,132 @@
+// Test support: a drill whose keys are typed while it runs, its trace, and the numbers in texts.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "framework/drill.hpp"
+#include "framework/flow/flow.hpp"
+#include "framework/menu/menu.hpp"
+#include "runtime/headless.hpp"
+#include "runtime/runtime.hpp"
+#include "units/proportion-applications/unit.hpp"
+
+namespace drill::testing {
+
+// Keys typed one at a time while the program waits, like the headless platform's script, but
+// the test can type more between two problems.
+class TypedKeys : public Platform {
+ public:
+  void Type(const std::string& script) {
+    auto keys = ParseKeyScript(script);
+    ASSERT_TRUE(keys.has_value()) << script;
+    script_.insert(script_.end(), keys->begin(), keys->end());
+  }
+  void TakeKeys(std::deque<KeyPress>& keys) override {
+    keys.insert(keys.end(), pending_.begin(), pending_.end());
+    pending_.clear();
+  }
+  void Idle(const Surface&) override {
+    if (!pending_.empty()) return;
+    if (script_.empty()) throw ScriptEnd{};
+    pending_.push_back(script_.front());
+    script_.pop_front();
+  }
+  std::string ClockText() override { return "12:00:00"; }
+
+ private:
+  std::deque<KeyPress> script_, pending_;
+};
+
+// The keys that type an expected answer: blank by blank, a fraction with "S" (the fraction key),
+// denominator, Enter, numerator, Enter.
+inline std::string KeysFor(const Drill& d) {
+  std::string keys;
+  for (int k = 1; k <= d.KOTAE_SU; ++k) {
+    const std::string& text = d.TKAI_s[1][k];
+    const size_t bar = text.find('/');
+    if (bar == std::string::npos) {
+      keys += text;
+    } else {
+      keys += "S" + text.substr(bar + 1) + "{Enter}" + text.substr(0, bar) + "{Enter}";
+    }
+    keys += "{Enter}";
+  }
+  return keys;
+}
+
+// One drill of prop-apply on the typed keys, with the trace of the current problem.
+struct Session {
+  TypedKeys keys;
+  Runtime rt{keys};
+  Drill d{rt, PropApplyUnit()};
+  std::ostringstream out;
+  std::vector<std::string> trace;
+
+  explicit Session(int seed) {
+    rt.SetTrace(&out);
+    rt.SeedRandom(seed);
+    d.SAIGO = 7;
+    d.SFU.Create(7);
+  }
+
+  // Starts problem k and answers it with `answer`, or with the expected answer when empty.
+  void Run(int k, const std::string& answer = "") {
+    out.str("");
+    const Handoff next = StartProblem(d, k);
+    ASSERT_EQ(next.kind, Handoff::Kind::AttemptLoop);
+    keys.Type(answer.empty() ? KeysFor(d) : answer);
+    ASSERT_EQ(AttemptLoop(d), AttemptResult::Completed);
+    trace.clear();
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);) trace.push_back(line);
+  }
+
+  // The text of the render line at (x, y); fails the test when there is none.
+  std::string RenderedAt(float x, float y) const {
+    const std::string prefix = "render " + NumberText(x) + " " + NumberText(y) + " ";
+    for (const auto& line : trace) {
+      if (line.rfind(prefix, 0) == 0) return line.substr(line.find(' ', prefix.size()) + 1);
+    }
+    ADD_FAILURE() << "nothing rendered at " << x << ", " << y;
+    return "";
+  }
+  // The texts of all render lines after the judgement: the worked solution.
+  std::vector<std::string> Solution() const {
+    std::vector<std::string> texts;
+    bool judged = false;
+    for (const auto& line : trace) {
+      if (line.rfind("judge ", 0) == 0) judged = true;
+      if (judged && line.rfind("render ", 0) == 0) {
+        size_t at = 0;
+        for (int field = 0; field < 4; ++field) at = line.find(' ', at) + 1;
+        texts.push_back(line.substr(at));
+      }
+    }
+    return texts;
+  }
+  std::vector<std::string> Judgements() const {
+    std::vector<std::string> found;
+    for (const auto& line : trace)
+      if (line.rfind("judge ", 0) == 0) found.push_back(line);
+    return found;
+  }
+};
+
+// The numbers written in a text with ASCII digits, in order.
+inline std::vector<double> NumbersIn(const std::string& text) {
+  static const std::regex number("[0-9]+(\\.[0-9]+)?");
+  std::vector<double> found;
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
+       it != std::sregex_iterator(); ++it) {
+    found.push_back(std::stod(it->str()));
+  }
+  return found;
+}
+
+}  // namespace drill::testing

@@ -1,0 +1,43 @@
+// The problem template's random whole numbers and answer set-up.
+#include <cmath>
+
+#include "units/proportion-applications/problem_template.hpp"
+#include "units/proportion-applications/tests/session.hpp"
+
+namespace drill::testing {
+namespace {
+
+TEST(RandomWhole, StaysWithinItsRangeAtBothEndsOfTheRandomNumbers) {
+  const float below_one = std::nextafter(1.0f, 0.0f);
+  for (int a = 1; a <= 20; ++a) {
+    for (int b = a; b <= a + 16; ++b) {
+      EXPECT_EQ(WholeNumberFrom(0.0f, a, b), a);
+      // In float arithmetic r·(b − a + 1) + a can round up to b + 1 here.
+      EXPECT_EQ(WholeNumberFrom(below_one, a, b), b) << a << ".." << b;
+    }
+  }
+  // Each whole number gets its equal share of [0, 1).
+  EXPECT_EQ(WholeNumberFrom(0.2499f, 11, 14), 11);
+  EXPECT_EQ(WholeNumberFrom(0.25f, 11, 14), 12);
+  EXPECT_EQ(WholeNumberFrom(0.75f, 11, 14), 14);
+}
+
+TEST(AnswerSetUp, JoinsTheBlanksAndClearsWhatAProblemDoesNotName) {
+  Session s(1);
+  Drill& d = s.d;
+  for (int k = 0; k <= 5; ++k) d.TANI_s[k] = "old";
+  d.TKAI_s[2][3] = "old";
+  SetUpAnswer(d, {.TANI_s = {" ① ", "ｍ　②", "分後"}, .expected = {"4000", "50", "250/3"}});
+  EXPECT_EQ(d.KOTAE_SU, 3);
+  EXPECT_EQ(d.KOTAE_SU1, 3);
+  EXPECT_EQ(d.SKAI_s, "400050250/3");
+  EXPECT_EQ(d.TANI_s[2], "分後");
+  EXPECT_EQ(d.TANI_s[3], "");
+  EXPECT_EQ(d.TKAI_s[2][3], "");
+  EXPECT_EQ(d.TKAI1_s, "");
+  EXPECT_EQ(d.TKAI2_s, "");
+  EXPECT_THROW(SetUpAnswer(d, {.TANI_s = {}, .expected = {}}), std::logic_error);
+}
+
+}  // namespace
+}  // namespace drill::testing
