@@ -1,0 +1,108 @@
+// The answer editor's working parts: the key loop of one answer line and the record of what it
+// drew, kept so that every removed item can be erased exactly and its neighbours drawn again.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/drill.hpp"
+
+namespace drill::editor {
+
+inline constexpr int kAnswerColour = 15;
+inline constexpr int kMarkColour = 8;
+inline constexpr float kCell = 16;
+// The cursor may not run past this x; a blank that gets there is thrown away.
+inline constexpr float kEntryLimit = 1120;
+
+// A rectangle of pixels, right and bottom excluded.
+struct Area {
+  float left = 0, top = 0, right = 0, bottom = 0;
+  bool Overlaps(const Area& other) const {
+    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+  }
+  Area Union(const Area& other) const;
+};
+
+// One thing the editor drew in the answer line, with what it takes to draw it again.
+struct Item {
+  enum class Kind {
+    Glyph,           // a key typed in normal mode, with its root bar piece
+    PartGlyph,       // a key typed into a fraction's numerator or denominator
+    ProvisionalBar,  // the three-cell bar shown while a fraction is typed
+    Fraction,        // a finished fraction, code = numerator "/" denominator, marks kept
+    RightMark,       // the circle after a blank that matched
+    WrongMark,       // the cross after a blank that did not
+  };
+  Kind kind = Kind::Glyph;
+  std::string code;
+  float x = 0, y = 0;
+  int nroot = 0;  // NROOT when it was drawn
+  int colour = kAnswerColour;
+  Area area;  // every pixel it may have painted lies in here
+};
+
+enum class Ink { Drawn, Erased };
+enum class EditorEnd { Finished, Cleared };
+enum class EnterResult { GoOn, AnswerDone };
+
+class AnswerEditor {
+ public:
+  explicit AnswerEditor(Drill& d) : d_(d) {}
+
+  // Erases the answer line (and whatever a cleared attempt left in it) and draws "答 " + TANI_s[0].
+  void DrawAnswerLine();
+  // Runs the key loop until the answer is finished or the clear key throws the attempt away.
+  EditorEnd Run();
+
+ private:
+  enum class KeyAction { Clear, StartFraction, Enter, Backspace, Accept, Ignore };
+
+  // Key loop.
+  KeyAction Classify();
+  void Restart();
+  void AcceptNormal();
+  EnterResult HandleEnter();
+  EnterResult CompleteBlank();
+  float EntryLimit() const;
+
+  // Fractions.
+  void StartFraction();
+  void AcceptInPart();
+  void MoveToNumerator();
+  void FinishFraction();
+  void AbandonFraction();
+
+  // Backspace.
+  void HandleBackspace();
+  void BackspaceNormal();
+  void BackspaceNumerator();
+  void BackspaceDenominator();
+
+  // Drawing and erasing items.
+  void Draw(Item& item);
+  void Replay(const Item& item, Ink ink);
+  void Paint(const Item& item, int colour);
+  void EraseAll(std::vector<Item>& items);
+  void EraseFractionInProgress();
+  void RedrawAround(const Area& area);
+  void Fill(const Area& area);
+  void EraseCursor();
+  void NoteReach(float right);
+
+  Drill& d_;
+  float blank_start_ = 0;          // x where the current blank's text begins
+  std::vector<Item> blank_;        // the current blank's items in normal mode, in typing order
+  std::optional<Item> bar_;        // the provisional bar of the fraction being typed
+  std::vector<Item> denominator_;  // what has been typed into that fraction
+  std::vector<Item> numerator_;
+  std::vector<Item> finished_;  // items and marks of the attempt's finished blanks
+  float blank_reach_ = 0;       // rightmost x the current blank has drawn to
+  float attempt_reach_ = 0;     // rightmost x the whole answer line has drawn to
+};
+
+// Removes the last character (not byte) of a UTF-8 text; nothing happens to an empty one.
+void DropLastCharacter(std::string& text);
+
+}  // namespace drill::editor
