@@ -15,7 +15,7 @@ const std::array<Rgb, 16> kPalette{{
     {0xFF, 0x7C, 0xD2},  // 5 pink: answer lines and marks
     {0xA0, 0x64, 0x1E},  // 6 brown
     {0xD0, 0xD0, 0xD0},  // 7 light grey
-    {0x4C, 0x54, 0x62},  // 8 mid grey: badge fill, per-blank marks
+    {0x5E, 0x68, 0x78},  // 8 mid grey: badge fill, per-blank marks
     {0x90, 0xB8, 0xFF},  // 9 light blue: labels
     {0x2C, 0x74, 0x42},  // 10 green: grid lines, title box
     {0xA0, 0xF0, 0xFF},  // 11 light cyan: side headings

@@ -1,0 +1,102 @@
+// Speed of the heaviest work: marked-up text, the main menu, the planes and curves, and turning
+// the surface into colours for presenting it.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "framework/drill.hpp"
+#include "framework/menu/menu.hpp"
+#include "framework/planes/planes.hpp"
+#include "framework/renderer/renderer.hpp"
+#include "runtime/headless.hpp"
+#include "runtime/pixels.hpp"
+#include "units/proportion-applications/unit.hpp"
+
+namespace drill {
+namespace {
+
+// A fresh context on the headless platform, as each program has one.
+struct Bench {
+  HeadlessPlatform platform;
+  Runtime rt{platform};
+  Drill d{rt, PropApplyUnit()};
+  std::vector<std::uint32_t> argb = std::vector<std::uint32_t>(kSurfaceWidth * kSurfaceHeight);
+  void Present() { ToArgb(rt.surface(), argb); }
+};
+
+void RenderStatementLine(benchmark::State& state) {
+  Bench b;
+  for (auto _ : state) {
+    RenderAt(b.d, 64, 72, 15,
+             "同じ大きさの釘がﾀ1250/5ﾀｇある。Y=ﾀA/Xﾀ とおくと、X=Q12ﾝ*ﾀQ3ﾝ/2ﾀ+VﾀXW/5ﾀ"
+             "=ﾀ250/3ﾀ ｍ　分速ﾀ500/7ﾀｍ、Y=ﾀ3/4ﾀX (-10[X]10)");
+  }
+}
+BENCHMARK(RenderStatementLine);
+
+void MainMenuRedraw(benchmark::State& state) {
+  for (auto _ : state) {
+    // Start-up and one full drawing of the menu; the empty key script ends the run there.
+    HeadlessPlatform platform;
+    Runtime rt(platform);
+    RunDrill(rt, PropApplyUnit());
+    benchmark::DoNotOptimize(rt.surface().pixels().data());
+  }
+}
+BENCHMARK(MainMenuRedraw)->Unit(benchmark::kMicrosecond);
+
+void ConvertSurfaceForPresenting(benchmark::State& state) {
+  Bench b;
+  for (auto _ : state) {
+    b.Present();
+    benchmark::DoNotOptimize(b.argb.data());
+  }
+}
+BENCHMARK(ConvertSurfaceForPresenting)->Unit(benchmark::kMicrosecond);
+
+void StandardPlaneAndPresent(benchmark::State& state) {
+  Bench b;
+  for (auto _ : state) {
+    DrawStandardPlane(b.d);
+    b.Present();
+  }
+}
+BENCHMARK(StandardPlaneAndPresent)->Unit(benchmark::kMicrosecond);
+
+void WalkSegmentAndPresent(benchmark::State& state) {
+  Bench b;
+  DrawWalkPlane(b.d);
+  for (auto _ : state) {
+    b.d.AA1 = 0, b.d.BB1 = 0, b.d.AA2 = 72, b.d.BB2 = 6000, b.d.CCC2 = 9;
+    DrawWalkSegment(b.d);  // 5001 discs
+    b.Present();
+  }
+}
+BENCHMARK(WalkSegmentAndPresent)->Unit(benchmark::kMicrosecond);
+
+void RestrictedLineAndPresent(benchmark::State& state) {
+  Bench b;
+  DrawStandardPlane(b.d);
+  for (auto _ : state) {
+    b.d.AA = 0.5f, b.d.BB = 0, b.d.AA1 = -4, b.d.AA2 = 6, b.d.CCC2 = 15;
+    DrawRestrictedLine(b.d);
+    b.Present();
+  }
+}
+BENCHMARK(RestrictedLineAndPresent)->Unit(benchmark::kMicrosecond);
+
+void HyperbolaAndPresent(benchmark::State& state) {
+  Bench b;
+  DrawStandardPlane(b.d);
+  for (auto _ : state) {
+    b.d.AA = 6, b.d.HABA = 1000;
+    DrawHyperbola(b.d);  // 1001 dots a branch
+    b.Present();
+  }
+}
+BENCHMARK(HyperbolaAndPresent)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace drill
+
+BENCHMARK_MAIN();
