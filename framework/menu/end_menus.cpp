@@ -30,7 +30,7 @@ Next EndOfProblemMenu(Drill& d) {
       return {Next::Stage::Problem, d.IM + 1};
     }
     if (key == "2" && last) {
-      d.TAI_s = "1";
+      d.TAI_s.assign(1, '1');  // from problem 1
       return {Next::Stage::SeriesStart};
     }
     if (key == "3" && last) return {Next::Stage::MainMenu};
