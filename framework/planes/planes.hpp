@@ -26,6 +26,14 @@ inline float PlaneToPixelX(const Drill& d, float x) {
 inline float PlaneToPixelY(const Drill& d, float y) {
   return d.GY0 - 16.0f * y;
 }
+// Pixel position of a point of the time-distance plane: 3.2 pixels a minute across, 32 pixels
+// per 1000 m up, from the origin DrawWalkPlane set.
+inline float WalkPixelX(const Drill& d, float minutes) {
+  return d.GX0 + 3.2f * minutes;
+}
+inline float WalkPixelY(const Drill& d, float metres) {
+  return d.GY0 - 32.0f * metres / 1000.0f;
+}
 
 // Draws a scale label whose numbers are spaced with half-width blanks: each blank-free piece is
 // rendered where a layout of 16 pixels per character, blanks included, puts it.

@@ -6,12 +6,17 @@
 namespace drill {
 namespace {
 
-// 3.2 pixels per minute across, 32 pixels per 1000 m up.
-float WalkPixelX(const Drill& d, float minutes) {
-  return d.GX0 + 3.2f * minutes;
-}
-float WalkPixelY(const Drill& d, float metres) {
-  return d.GY0 - 32.0f * metres / 1000.0f;
+// Vertical lines every `step` pixels from the origin (`columns` + 1 of them) and horizontal ones
+// (`rows` + 1), all across the first quadrant, in the grid colour.
+void WalkGrid(Drill& d, float step, int columns, int rows, LineStyle style) {
+  for (int i = 0; i <= columns; ++i) {
+    const float x = d.GX0 + step * static_cast<float>(i);
+    d.rt.DrawLine(x, d.GY0, x, d.GY1, 10, Shape::Line, style);
+  }
+  for (int i = 0; i <= rows; ++i) {
+    const float y = d.GY0 - step * static_cast<float>(i);
+    d.rt.DrawLine(d.GX0, y, d.GX1, y, 10, Shape::Line, style);
+  }
 }
 
 }  // namespace
@@ -24,23 +29,8 @@ void DrawWalkPlane(Drill& d) {
   d.GX2 = 800;
   d.GY2 = 404;
 
-  for (int i = 0; i <= 18; ++i) {
-    const float x = d.GX0 + 16.0f * static_cast<float>(i);
-    d.rt.DrawLine(x, d.GY0, x, d.GY1, 10, Shape::Line, LineStyle::Dotted);
-  }
-  for (int i = 0; i <= 16; ++i) {
-    const float y = d.GY0 - 16.0f * static_cast<float>(i);
-    d.rt.DrawLine(d.GX0, y, d.GX1, y, 10, Shape::Line, LineStyle::Dotted);
-  }
-  // Solid lines every 10 minutes and every 1000 m.
-  for (int i = 0; i <= 9; ++i) {
-    const float x = d.GX0 + 32.0f * static_cast<float>(i);
-    d.rt.DrawLine(x, d.GY0, x, d.GY1, 10, Shape::Line, LineStyle::Solid);
-  }
-  for (int i = 0; i <= 8; ++i) {
-    const float y = d.GY0 - 32.0f * static_cast<float>(i);
-    d.rt.DrawLine(d.GX0, y, d.GX1, y, 10, Shape::Line, LineStyle::Solid);
-  }
+  WalkGrid(d, 16, 18, 16, LineStyle::Dotted);
+  WalkGrid(d, 32, 9, 8, LineStyle::Solid);  // every 10 minutes and every 1000 m
   d.rt.DrawLine(d.GX0, d.GY1, d.GX0, d.GY0, 3, Shape::Line, LineStyle::Solid);
   d.rt.DrawLine(d.GX1, d.GY0, d.GX0, d.GY0, 3, Shape::Line, LineStyle::Solid);
 

@@ -1,6 +1,8 @@
 // Problems 5 to 7: a walk to the uncle's house read off a distance-time graph: the distance, the
 // arrival time and the walking speed, asked in three orders.
 #include <array>
+#include <string>
+#include <vector>
 
 #include "framework/flow/flow.hpp"
 #include "framework/menu/menu.hpp"
@@ -21,14 +23,6 @@ const std::string kTimeSecond = "②おじさんの家に着いたのは、出�
 const std::string kTimeThird = "③おじさんの家に着いたのは、出発して何分後ですか。";
 const std::string kSpeedSecond = "②おじさんの家に着くまでの歩く速さを求めなさい。";
 const std::string kSpeedThird = "③おじさんの家に着くまでの歩く速さを求めなさい。";
-
-// Pixel position of a point of the walk on the plane DrawWalkPlane set up.
-float WalkPixelX(const Drill& d, float minutes) {
-  return d.GX0 + 3.2f * minutes;
-}
-float WalkPixelY(const Drill& d, float metres) {
-  return d.GY0 - 32 * metres / 1000;
-}
 
 // The walk starts at home: T(1) = F(1) = 0. Its speed F(2)/T(2) in lowest terms is
 // F(10)/T(10); call before the number-text step.
@@ -69,6 +63,34 @@ void DrawWalkProblem(Drill& d, const std::array<std::string, 3>& questions) {
   d.rt.DrawCircle(WalkPixelX(d, d.T[1]), WalkPixelY(d, d.F[1]), 4, 5, CircleFill::Filled);
 }
 
+// What each of the three blanks asks.
+enum class Asked { Distance, Time, Speed };
+
+// The end of every walking-graph start, once the arrival point (T(2), F(2)) is drawn: the
+// speed, the number texts, the statement with its questions, the graph and the answer.
+Handoff PoseWalkProblem(Drill& d, const std::array<std::string, 3>& questions,
+                        const std::array<Asked, 3>& order, std::vector<std::string> TANI_s) {
+  SetStartAndSpeed(d);
+  NumberTextStep(d);
+  d.T_s[11] = TypedSpeed(d);
+  DrawWalkProblem(d, questions);
+  std::vector<std::string> expected;
+  for (Asked asked : order) {
+    expected.push_back(asked == Asked::Distance ? d.F_s[2]
+                       : asked == Asked::Time   ? d.T_s[2]
+                                                : d.T_s[11]);
+  }
+  return AskForAnswer(d, {.TANI_s = std::move(TANI_s), .expected = std::move(expected)});
+}
+
+// Problems 6 and 7 draw one of five cases, never the case of the last start.
+size_t DrawCase(Drill& d) {
+  do {
+    d.P1 = RandomWhole(d, 1, 5);
+  } while (RedrawNeeded(d, d.P1));
+  return static_cast<size_t>(d.P1 - 1);
+}
+
 // The arrival point A on the graph.
 void LabelArrival(Drill& d) {
   RenderAt(d, WalkPixelX(d, d.T[2]), WalkPixelY(d, d.F[2]), 13, "Ａ");
@@ -101,12 +123,9 @@ Handoff Start5(Drill& d) {
   d.P1 = RandomWhole(d, 1, 3);
   d.T[2] = 50;
   d.F[2] = kDistances[static_cast<size_t>(d.P1 - 1)];
-  SetStartAndSpeed(d);
-  NumberTextStep(d);
-  d.T_s[11] = TypedSpeed(d);
-  DrawWalkProblem(d, {kDistanceFirst, kTimeSecond, kSpeedThird});
-  return AskForAnswer(d, {.TANI_s = {" ① ", "ｍ　②", "分後  ③分速", "ｍ　", ""},
-                          .expected = {d.F_s[2], d.T_s[2], d.T_s[11]}});
+  return PoseWalkProblem(d, {kDistanceFirst, kTimeSecond, kSpeedThird},
+                         {Asked::Distance, Asked::Time, Asked::Speed},
+                         {" ① ", "ｍ　②", "分後  ③分速", "ｍ　", ""});
 }
 
 void Problem5Hint1(Drill& d) {
@@ -143,21 +162,15 @@ Handoff Start6(Drill& d) {
   static constexpr std::array<CaseWithTime, 5> kCases{
       {{20, 1500, 50}, {20, 1000, 55}, {25, 1000, 55}, {25, 2000, 70}, {40, 3000, 55}}};
   BeginProblem(d, 6, kFrameRight, kFrameBottom);
-  do {
-    d.P1 = RandomWhole(d, 1, 5);
-  } while (RedrawNeeded(d, d.P1));
-  const auto& walk = kCases[static_cast<size_t>(d.P1 - 1)];
+  const auto& walk = kCases[DrawCase(d)];
   d.T[3] = walk.T3;
   d.F[3] = walk.F3;
   d.T[2] = walk.T2;
   d.AA = d.F[3] / d.T[3];
   d.F[2] = d.AA * d.T[2];
-  SetStartAndSpeed(d);
-  NumberTextStep(d);
-  d.T_s[11] = TypedSpeed(d);
-  DrawWalkProblem(d, {kTimeFirst, kSpeedSecond, kDistanceThird});
-  return AskForAnswer(d, {.TANI_s = {" ① ", "分後　②分速 ", "ｍ  ③", "ｍ　", ""},
-                          .expected = {d.T_s[2], d.T_s[11], d.F_s[2]}});
+  return PoseWalkProblem(d, {kTimeFirst, kSpeedSecond, kDistanceThird},
+                         {Asked::Time, Asked::Speed, Asked::Distance},
+                         {" ① ", "分後　②分速 ", "ｍ  ③", "ｍ　", ""});
 }
 
 void Problem6Hint1(Drill& d) {
@@ -184,21 +197,15 @@ Handoff Start7(Drill& d) {
   static constexpr std::array<CaseWithDistance, 5> kCases{
       {{30, 2500, 6000}, {30, 2500, 4000}, {30, 4000, 6000}, {35, 2500, 4000}, {35, 2500, 6000}}};
   BeginProblem(d, 7, kFrameRight, kFrameBottom);
-  do {
-    d.P1 = RandomWhole(d, 1, 5);
-  } while (RedrawNeeded(d, d.P1));
-  const auto& walk = kCases[static_cast<size_t>(d.P1 - 1)];
+  const auto& walk = kCases[DrawCase(d)];
   d.T[3] = walk.T3;
   d.F[3] = walk.F3;
   d.F[2] = walk.F2;
   d.AA = d.F[3] / d.T[3];
   d.T[2] = d.F[2] / d.AA;
-  SetStartAndSpeed(d);
-  NumberTextStep(d);
-  d.T_s[11] = TypedSpeed(d);
-  DrawWalkProblem(d, {kDistanceFirst, kSpeedSecond, kTimeThird});
-  return AskForAnswer(d, {.TANI_s = {" ① ", "ｍ　②分速 ", "ｍ  ③", "分後　", ""},
-                          .expected = {d.F_s[2], d.T_s[11], d.T_s[2]}});
+  return PoseWalkProblem(d, {kDistanceFirst, kSpeedSecond, kTimeThird},
+                         {Asked::Distance, Asked::Speed, Asked::Time},
+                         {" ① ", "ｍ　②分速 ", "ｍ  ③", "分後　", ""});
 }
 
 void Problem7Hint1(Drill& d) {
