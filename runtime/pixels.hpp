@@ -8,7 +8,8 @@
 
 namespace drill {
 
-// One 0xAARRGGBB value a pixel, row after row; `out` holds width x height values.
-void ToArgb(const Surface& surface, std::span<std::uint32_t> out);
+// One 0xAARRGGBB value a pixel, row after row, each row starting `stride` values after the one
+// before (the surface's width when 0); `out` must hold height rows.
+void ToArgb(const Surface& surface, std::span<std::uint32_t> out, int stride = 0);
 
 }  // namespace drill

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "runtime/pixels.hpp"
 #include "runtime/window/event_translator.hpp"
 #include "runtime/window/present_gate.hpp"
 
@@ -95,7 +96,6 @@ struct WindowPlatform::State {
   std::unique_ptr<SDL_Texture, WindowDeleter> texture;
   EventTranslator translator;
   PresentGate gate{std::chrono::milliseconds(16)};
-  std::array<Uint32, 16> colours{};
   // Measuring aid: with DRILL_REPORT_FIRST_FRAME=1 in the environment the first presented frame
   // that shows anything is reported on standard error, with the wall clock in milliseconds, so
   // a script can tell the time from its own start of the program to the first picture.
@@ -173,9 +173,6 @@ std::unique_ptr<WindowPlatform> OpenWindow(const std::string& title) {
     ReportFatalError(title, e.what());
     return nullptr;
   }
-  for (size_t i = 0; i < state->colours.size(); ++i)
-    state->colours[i] = 0xFF000000u | Uint32(kPalette[i].r) << 16 | Uint32(kPalette[i].g) << 8 |
-                        Uint32(kPalette[i].b);
   state->gate.SetRefreshInterval(RefreshInterval(state->window.get()));
   const char* report = std::getenv("DRILL_REPORT_FIRST_FRAME");
   state->report_first_frame = report != nullptr && std::string(report) == "1";
@@ -245,11 +242,11 @@ void WindowPlatform::Present(const Surface& surface) {
   int pitch = 0;
   if (SDL_LockTexture(s.texture.get(), nullptr, &pixels, &pitch) != 0)
     throw std::runtime_error(SdlReason("画面を表示できません"));
-  const std::uint8_t* source = surface.pixels().data();
-  for (int y = 0; y < kSurfaceHeight; ++y) {
-    auto* row = reinterpret_cast<Uint32*>(static_cast<std::uint8_t*>(pixels) + y * pitch);
-    for (int x = 0; x < kSurfaceWidth; ++x) row[x] = s.colours[*source++];
-  }
+  const int stride = pitch / static_cast<int>(sizeof(std::uint32_t));
+  ToArgb(surface,
+         std::span<std::uint32_t>(static_cast<std::uint32_t*>(pixels),
+                                  static_cast<size_t>(stride) * kSurfaceHeight),
+         stride);
   SDL_UnlockTexture(s.texture.get());
   const Rgb background = kPalette[0];
   SDL_SetRenderDrawColor(s.renderer.get(), background.r, background.g, background.b, 255);
