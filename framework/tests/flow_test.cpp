@@ -1,10 +1,12 @@
 // The question flow: three attempts with marks and hints, the results strip, number texts.
+#include "framework/flow/flow.hpp"
+
 #include <gtest/gtest.h>
 
-#include "framework/flow/flow.hpp"
 #include "framework/menu/menu.hpp"
 #include "framework/tests/scenario.hpp"
 #include "framework/tests/test_unit.hpp"
+#include "framework/tests/traced_drill.hpp"
 
 namespace drill::testing {
 namespace {
@@ -27,9 +29,9 @@ TEST(AttemptLoop, RightFirstTimeShowsAllHintsInOrderAndACircle) {
   EXPECT_LT(order[0], order[1]);
   EXPECT_LT(order[1], order[2]);
   EXPECT_EQ(run.Count(kSpacePrompt), 0);
-  EXPECT_TRUE(run.Has("circle 504 548 22 5 0"));       // the big mark beside the answer
-  EXPECT_TRUE(run.Has("text 240 18 11 1 1 ○"));        // first-try mark in problem 1's cell
-  EXPECT_TRUE(run.Has("text 244 38 11 1 1 1"));        // worked through once
+  EXPECT_TRUE(run.Has("circle 504 548 22 5 0"));  // the big mark beside the answer
+  EXPECT_TRUE(run.Has("text 240 18 11 1 1 ○"));   // first-try mark in problem 1's cell
+  EXPECT_TRUE(run.Has("text 244 38 11 1 1 1"));   // worked through once
   EXPECT_TRUE(run.Has("text 16 594 15 1 1 ☆もう１度練習する…１    ☆次に進む…２"));
 }
 
@@ -83,27 +85,27 @@ TEST(AttemptLoop, TenRunsShowNine) {
 
 TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {
   static const UnitDefinition broken{
-      "broken", "こわれた", 3,
+      "broken",
+      "こわれた",
+      3,
       {{[](Drill& d) -> Handoff { return Handoff::Start(d.SAIGO + 5); }, {}},
-       {[](Drill& d) -> Handoff { d.T[41] = 1; return Handoff::Done(); }, {}},
+       {[](Drill& d) -> Handoff {
+          d.T[41] = 1;
+          return Handoff::Done();
+        },
+        {}},
        {[](Drill&) -> Handoff { return Handoff::Done(); }, {}}}};
   for (const char* keys : {"11{Enter}", "12{Enter}"}) {
     Scenario run = RunScenario(broken, std::string(keys) + "1{Enter}3");
     EXPECT_EQ(run.result, RunResult::ErrorScreenShown) << keys;
     EXPECT_EQ(run.Count("error "), 1) << keys;
-    EXPECT_TRUE(run.Has("text 288 432 13 1 1 エラーが発生しました。マウスで×をクリックして下さい。"));
+    EXPECT_TRUE(
+        run.Has("text 288 432 13 1 1 エラーが発生しました。マウスで×をクリックして下さい。"));
     EXPECT_EQ(run.Count("end"), 0);  // keys after the error screen do nothing
   }
 }
 
-class ProblemStart : public ::testing::Test {
- protected:
-  HeadlessPlatform platform;
-  Runtime rt{platform};
-  Drill d{rt, TestUnit()};
-  std::ostringstream trace;
-  void SetUp() override { rt.SetTrace(&trace); }
-};
+using ProblemStart = TracedDrill;
 
 TEST_F(ProblemStart, BadgeNumberMovesLeftFromTen) {
   d.WX1 = 48, d.WY1 = 63, d.WX2 = 720, d.WY2 = 144;

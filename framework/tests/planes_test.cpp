@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/drill.hpp"
-#include "framework/unit.hpp"
-#include "runtime/headless.hpp"
+#include "framework/tests/traced_drill.hpp"
 
 namespace drill {
 namespace {
@@ -25,10 +23,8 @@ struct Event {
 using Floats = std::vector<float>;
 using Texts = std::vector<std::string>;
 
-class PlanesTest : public ::testing::Test {
+class PlanesTest : public testing::TracedDrill {
  protected:
-  PlanesTest() { rt.SetTrace(&trace); }
-
   // The events of one kind ("line", "circle", "render", "text") traced since the last Reset.
   std::vector<Event> Take(const std::string& kind) {
     std::vector<Event> out;
@@ -57,13 +53,7 @@ class PlanesTest : public ::testing::Test {
     return out;
   }
   Floats Frame() const { return {d.GX0, d.GY0, d.GX1, d.GY1, d.GX2, d.GY2}; }
-  void Reset() { trace.str(""); }
-
-  HeadlessPlatform platform;
-  Runtime rt{platform};
-  UnitDefinition unit{"test", "test", 1, {}};
-  Drill d{rt, unit};
-  std::ostringstream trace;
+  void Reset() { ResetTrace(); }
 };
 
 void ExpectAt(const Event& e, float x, float y) {
@@ -120,7 +110,7 @@ TEST_F(PlanesTest, ClippingEndsEveryLineOnTheSquare) {
     d.AA = c.a;
     d.BB = c.b;
     ClipLineToPlane(d);
-    SCOPED_TRACE(testing::Message() << "y = " << c.a << "x + " << c.b);
+    SCOPED_TRACE(::testing::Message() << "y = " << c.a << "x + " << c.b);
     const Floats got{d.G[1][3], d.G[2][3], d.G[1][4], d.G[2][4],
                      d.G[1][1], d.G[2][1], d.G[1][2], d.G[2][2]};
     const Floats want{

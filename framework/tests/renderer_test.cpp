@@ -7,34 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "framework/drill.hpp"
-#include "framework/unit.hpp"
-#include "runtime/headless.hpp"
+#include "framework/tests/traced_drill.hpp"
 
 namespace drill {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class RendererTest : public ::testing::Test {
+class RendererTest : public testing::TracedDrill {
  protected:
-  RendererTest() { rt.SetTrace(&trace); }
-
-  // Trace lines since the last call that start with `kind` ("text", "line", "render").
-  Lines Take(const std::string& kind) {
-    Lines out;
-    std::istringstream in(trace.str());
-    for (std::string line; std::getline(in, line);)
-      if (line.rfind(kind + " ", 0) == 0) out.push_back(line);
-    return out;
-  }
-  void Reset() { trace.str(""); }
-
-  HeadlessPlatform platform;
-  Runtime rt{platform};
-  UnitDefinition unit{"test", "test", 1, {}};
-  Drill d{rt, unit};
-  std::ostringstream trace;
+  Lines Take(const std::string& kind) const { return TraceLines(kind); }
+  void Reset() { ResetTrace(); }
 };
 
 TEST_F(RendererTest, FractionInLineAndTextAfterIt) {
