@@ -33,9 +33,9 @@ struct ProblemRoutines {
 };
 
 struct UnitDefinition {
-  std::string program;   // the deliverable's name, e.g. "prop-apply"
-  std::string title;     // TITLE$
-  int problem_count;     // SAIGO
+  std::string program;                    // the deliverable's name, e.g. "prop-apply"
+  std::string title;                      // TITLE$
+  int problem_count;                      // SAIGO
   std::vector<ProblemRoutines> problems;  // problem k at index k - 1
 };
 

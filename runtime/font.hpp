@@ -7,9 +7,10 @@
 namespace drill {
 
 struct Glyph {
-  int cell_width;                       // 8 or 16: the text cell the character takes
-  int glyph_width;                      // 8 or 16: the width of the bitmap (centred in its cell)
-  std::span<const std::uint8_t> rows;   // 16 rows, glyph_width / 8 bytes a row, top row first, MSB leftmost
+  int cell_width;   // 8 or 16: the text cell the character takes
+  int glyph_width;  // 8 or 16: the width of the bitmap (centred in its cell)
+  std::span<const std::uint8_t>
+      rows;  // 16 rows, glyph_width / 8 bytes a row, top row first, MSB leftmost
 };
 
 // The glyph of a code point; false when the table has none (the caller draws nothing but still

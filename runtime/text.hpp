@@ -16,7 +16,8 @@ std::string EncodeUtf8(std::u32string_view text);
 std::vector<std::string> SplitCharacters(std::string_view text);
 int CharacterCount(std::string_view text);
 
-// Shift-JIS width: 1 for ASCII and half-width katakana (U+FF61..U+FF9F), 2 for every other character.
+// Shift-JIS width: 1 for ASCII and half-width katakana (U+FF61..U+FF9F), 2 for every other
+// character.
 int SjisWidth(char32_t code_point);
 int SjisWidth(std::string_view text);
 

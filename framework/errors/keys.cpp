@@ -4,7 +4,9 @@
 
 namespace drill {
 
-void FlushKeys(Drill& d) { d.rt.FlushKeys(); }
+void FlushKeys(Drill& d) {
+  d.rt.FlushKeys();
+}
 
 void ReadNumber(Drill& d) {
   auto& rt = d.rt;

@@ -6,7 +6,9 @@
 
 namespace drill {
 
-void ClearWorkArea(Drill& d) { d.rt.DrawLine(0, 54, 1440, 900, 0, Shape::Fill); }
+void ClearWorkArea(Drill& d) {
+  d.rt.DrawLine(0, 54, 1440, 900, 0, Shape::Fill);
+}
 
 void DrawBadgeAndFrame(Drill& d) {
   auto& rt = d.rt;

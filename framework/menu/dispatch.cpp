@@ -19,7 +19,8 @@ const ProblemRoutines& Routines(const Drill& d, int k) {
 
 Handoff StartProblem(Drill& d, int k) {
   const ProblemRoutines& routines = Routines(d, k);
-  if (routines.entry == nullptr) throw std::logic_error("problem " + std::to_string(k) + " is empty");
+  if (routines.entry == nullptr)
+    throw std::logic_error("problem " + std::to_string(k) + " is empty");
   if (d.rt.Tracing()) d.rt.Trace("problem " + std::to_string(k));
   // Every entry routine sets IM itself; setting it here too keeps a slot that does not (the
   // placeholder) numbered right.

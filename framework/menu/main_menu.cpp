@@ -33,7 +33,8 @@ Next PracticeStart(Drill& d) {
   auto& rt = d.rt;
   rt.DrawLine(1, 252, 1281, 612, 0, Shape::Fill);
   for (;;) {
-    rt.DrawTextAt(288, 270, "何番から始めますか　番号を入力し、Enter キーを押してください。", 1, 1, 13);
+    rt.DrawTextAt(288, 270, "何番から始めますか　番号を入力し、Enter キーを押してください。", 1, 1,
+                  13);
     d.X = 320;
     d.Y = 306;
     ReadNumber(d);

@@ -18,7 +18,8 @@ void StartUp(Drill& d) {
   FlushKeys(d);
   d.rt.ClearScreen();
   SeedFromClock(d);
-  for (int n = 1; n <= 11; ++n) d.rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
+  for (int n = 1; n <= 11; ++n)
+    d.rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
   d.KAIX = 480;
   d.KAIY = 540;
   d.TITLE_s = d.unit.title;
@@ -30,12 +31,24 @@ void StartUp(Drill& d) {
   Next next;
   for (;;) {
     switch (next.stage) {
-      case Next::Stage::MainMenu: next = MainMenu(d); break;
-      case Next::Stage::PracticePrompt: next = PracticeStart(d); break;
-      case Next::Stage::SeriesStart: next = SeriesStart(d); break;
-      case Next::Stage::Problem: next = RunProblem(d, next.problem); break;
-      case Next::Stage::LookAtProblems: next = LookAtProblems(d); break;
-      case Next::Stage::LookNext: next = LookNext(d); break;
+      case Next::Stage::MainMenu:
+        next = MainMenu(d);
+        break;
+      case Next::Stage::PracticePrompt:
+        next = PracticeStart(d);
+        break;
+      case Next::Stage::SeriesStart:
+        next = SeriesStart(d);
+        break;
+      case Next::Stage::Problem:
+        next = RunProblem(d, next.problem);
+        break;
+      case Next::Stage::LookAtProblems:
+        next = LookAtProblems(d);
+        break;
+      case Next::Stage::LookNext:
+        next = LookNext(d);
+        break;
     }
   }
 }

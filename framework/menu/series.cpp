@@ -8,7 +8,9 @@ namespace drill {
 namespace {
 
 // Problem k owns the 16-pixel cell from x = 240 + 16 (k - 1).
-float CellLeft(int k) { return 240.0f + 16.0f * static_cast<float>(k - 1); }
+float CellLeft(int k) {
+  return 240.0f + 16.0f * static_cast<float>(k - 1);
+}
 
 }  // namespace
 

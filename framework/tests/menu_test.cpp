@@ -2,9 +2,9 @@
 // driven through whole programs with key scripts.
 #include <gtest/gtest.h>
 
+#include "framework/placeholder.hpp"
 #include "framework/tests/scenario.hpp"
 #include "framework/tests/test_unit.hpp"
-#include "framework/placeholder.hpp"
 
 namespace drill::testing {
 namespace {
@@ -22,7 +22,6 @@ const UnitDefinition& TenProblems() {
 const char* const kPrompt =
     "text 288 270 13 1 1 何番から始めますか　番号を入力し、Enter キーを押してください。";
 const char* const kMenuEnd = "text 320 324 15 1 1 ★ 終わる・・・・・・・・・・・・・・３";
-
 
 TEST(MainMenu, ShowsTitleBoxAndCountAsTheUnitHasThem) {
   Scenario apply = RunScenario(SevenProblems(), "");
@@ -48,7 +47,8 @@ TEST(MainMenu, IgnoresOtherKeysAndEndsOnThree) {
 
 TEST(PracticePrompt, RefusesEntriesOutsideTheProblemsAndAsksAgain) {
   // Empty, zero, a letter, SAIGO + 1, negative, huge: each refused, the prompt drawn again.
-  Scenario run = RunScenario(TestUnit(), "1{Enter}0{Enter}a{Enter}5{Enter}-3{Enter}1e9{Enter}4{Enter}");
+  Scenario run =
+      RunScenario(TestUnit(), "1{Enter}0{Enter}a{Enter}5{Enter}-3{Enter}1e9{Enter}4{Enter}");
   EXPECT_EQ(run.Count(kPrompt), 7);
   ASSERT_EQ(run.Lines("problem").size(), 1u);
   EXPECT_EQ(run.Lines("problem")[0], "problem 4");
@@ -90,8 +90,9 @@ TEST(EndOfProblemMenus, OfferNextOrAgainAndAfterTheLastProblemTheThreeChoices) {
   // Problem 3 right, "2" goes on to problem 4, right, then the last-problem menu.
   Scenario run = RunScenario(TestUnit(), "13{Enter}3{Enter}x24{Enter}");
   EXPECT_TRUE(run.Has("text 16 594 15 1 1 ☆もう１度練習する…１    ☆次に進む…２"));
-  EXPECT_TRUE(run.Has(
-      "text 16 594 15 1 1 ☆この問題をもう１度練習する…１    ☆１番から練習する…２    ☆「内容」に戻る…３"));
+  EXPECT_TRUE(
+      run.Has("text 16 594 15 1 1 ☆この問題をもう１度練習する…１    ☆１番から練習する…２    "
+              "☆「内容」に戻る…３"));
   std::vector<std::string> problems = run.Lines("problem");
   ASSERT_EQ(problems.size(), 2u);
   EXPECT_EQ(problems[1], "problem 4");

@@ -40,12 +40,13 @@ void Hint(Drill& d) {
 }
 
 inline const UnitDefinition& TestUnit() {
-  static const UnitDefinition unit{
-      "test", "テスト", 4,
-      {{Ask<1>, {Hint<1>, Hint<2>, Hint<3>}},
-       {Ask<2>, {Hint<1>, Hint<2>, Hint<3>}},
-       {Ask<3>, {Hint<1>, Hint<2>, Hint<3>}},
-       {Ask<4>, {Hint<1>, Hint<2>, Hint<3>}}}};
+  static const UnitDefinition unit{"test",
+                                   "テスト",
+                                   4,
+                                   {{Ask<1>, {Hint<1>, Hint<2>, Hint<3>}},
+                                    {Ask<2>, {Hint<1>, Hint<2>, Hint<3>}},
+                                    {Ask<3>, {Hint<1>, Hint<2>, Hint<3>}},
+                                    {Ask<4>, {Hint<1>, Hint<2>, Hint<3>}}}};
   return unit;
 }
 
