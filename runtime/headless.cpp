@@ -1,49 +1,12 @@
 // The headless platform: keys come from a parsed key script and are released one wait at a time.
 #include "runtime/headless.hpp"
 
-#include <array>
 #include <utility>
 
+#include "runtime/key_names.hpp"
 #include "runtime/text.hpp"
 
 namespace drill {
-namespace {
-
-struct NamedKey {
-  std::string_view name;
-  char code;
-};
-
-constexpr std::array<NamedKey, 9> kNamedKeys{{
-    {"Enter", 13},
-    {"Space", ' '},
-    {"BS", 8},
-    {"Del", 127},
-    {"Clear", 12},
-    {"Left", 29},
-    {"Right", 28},
-    {"Up", 30},
-    {"Down", 31},
-}};
-
-// The key a braced name stands for; nothing when the name is unknown.
-std::optional<KeyPress> NamedKeyPress(std::string_view name) {
-  for (const NamedKey& key : kNamedKeys) {
-    if (key.name == name) return KeyPress{0, std::string(1, key.code)};
-  }
-  if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F') {
-    int number = 0;
-    for (char c : name.substr(1)) {
-      if (c < '0' || c > '9') return std::nullopt;
-      number = number * 10 + (c - '0');
-    }
-    // "F01" is not a key name; F1..F11 are.
-    if (name[1] != '0' && number >= 1 && number <= 11) return KeyPress{number, {}};
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script) {
   std::vector<KeyPress> keys;
@@ -66,7 +29,7 @@ std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script) {
     }
     const size_t close = script.find('}', pos + 1);
     if (close == std::string_view::npos) return std::nullopt;
-    const std::optional<KeyPress> key = NamedKeyPress(script.substr(pos + 1, close - pos - 1));
+    const std::optional<KeyPress> key = KeyFromName(script.substr(pos + 1, close - pos - 1));
     if (!key) return std::nullopt;
     keys.push_back(*key);
     pos = close + 1;

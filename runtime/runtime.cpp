@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "runtime/key_names.hpp"
 #include "runtime/text.hpp"
 
 namespace drill {
@@ -42,37 +43,6 @@ std::string HalfWidth(const std::string& text) {
 }
 
 }  // namespace
-
-std::string KeyName(const KeyPress& key) {
-  if (key.function_key > 0) return "{F" + std::to_string(key.function_key) + "}";
-  if (key.text.size() == 1) {
-    switch (key.text[0]) {
-      case 13:
-        return "{Enter}";
-      case ' ':
-        return "{Space}";
-      case 8:
-        return "{BS}";
-      case 127:
-        return "{Del}";
-      case 12:
-        return "{Clear}";
-      case 29:
-        return "{Left}";
-      case 28:
-        return "{Right}";
-      case 30:
-        return "{Up}";
-      case 31:
-        return "{Down}";
-      case '{':
-        return "{{";
-      default:
-        break;
-    }
-  }
-  return key.text;
-}
 
 void Runtime::Trace(std::string_view line) {
   if (trace_ == nullptr) return;

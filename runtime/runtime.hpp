@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "key_names.hpp"
 #include "numbers.hpp"
 #include "painter.hpp"
 #include "platform.hpp"
@@ -74,8 +75,5 @@ class Runtime {
   int text_column_ = 0, text_row_ = 0;
   std::ostream* trace_ = nullptr;
 };
-
-// The trace's name of a key, as a key script writes it ({Enter}, {F1}, a, {{ ...).
-std::string KeyName(const KeyPress& key);
 
 }  // namespace drill

@@ -9,17 +9,18 @@ namespace drill {
 Next EndOfProblemMenu(Drill& d) {
   auto& rt = d.rt;
   const bool last = d.IM == d.SAIGO;
-  // Keys already pending count here: nothing is flushed before the menu.
+  if (last) {
+    rt.DrawTextAt(16, 594,
+                  "☆この問題をもう１度練習する…１    ☆１番から練習する…２    ☆「内容」に戻る…３", 1,
+                  1, 15);
+    rt.MoveTextCursor(78, 33);
+  } else {
+    rt.DrawTextAt(16, 594, "☆もう１度練習する…１    ☆次に進む…２", 1, 1, 15);
+    rt.MoveTextCursor(68, 33);
+  }
+  // Keys already pending count here: nothing is flushed before the menu. Any other key leaves
+  // the menu as it stands, so it is drawn once rather than again on every poll.
   for (;;) {
-    if (last) {
-      rt.DrawTextAt(16, 594,
-                    "☆この問題をもう１度練習する…１    ☆１番から練習する…２    ☆「内容」に戻る…３",
-                    1, 1, 15);
-      rt.MoveTextCursor(78, 33);
-    } else {
-      rt.DrawTextAt(16, 594, "☆もう１度練習する…１    ☆次に進む…２", 1, 1, 15);
-      rt.MoveTextCursor(68, 33);
-    }
     const std::string key = rt.ReadKey();
     if (key == "1") {
       FlushKeys(d);

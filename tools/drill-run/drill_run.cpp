@@ -123,12 +123,8 @@ int main(int argc, char** argv) {
   drill::HeadlessPlatform platform(std::move(*keys), options.clock);
   drill::Runtime runtime(platform);
   runtime.SetTrace(trace);
-  drill::RunResult result = drill::RunResult::Ended;
-  try {
-    result = drill::RunDrill(runtime, *unit);
-  } catch (const drill::StopRun&) {
-    // The run ended (keys ran out or the program ended): not an error.
-  }
+  // RunDrill itself ends quietly when the keys run out or the program ends.
+  const drill::RunResult result = drill::RunDrill(runtime, *unit);
 
   int status = result == drill::RunResult::ErrorScreenShown ? kExitErrorScreen : kExitDone;
   if (trace != nullptr) {

@@ -1,36 +1,16 @@
 // Whole runs of prop-apply on the headless platform: practising from a problem, answering right,
 // answering wrong three times, and going on through the menus.
-#include <algorithm>
-#include <sstream>
 
+#include "framework/tests/scenario.hpp"
 #include "units/proportion-applications/tests/session.hpp"
 
 namespace drill::testing {
 namespace {
 
-struct ProgramRun {
-  std::vector<std::string> trace;
-  bool Has(const std::string& line) const {
-    return std::find(trace.begin(), trace.end(), line) != trace.end();
-  }
-  int Count(const std::string& prefix) const {
-    int n = 0;
-    for (const auto& line : trace) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
-    return n;
-  }
-};
-
-ProgramRun RunProgram(const std::string& keys, const std::string& clock) {
-  auto script = ParseKeyScript(keys);
-  EXPECT_TRUE(script.has_value()) << keys;
-  HeadlessPlatform platform(script.value_or(std::vector<KeyPress>{}), clock);
-  Runtime runtime(platform);
-  std::ostringstream out;
-  runtime.SetTrace(&out);
-  EXPECT_EQ(RunDrill(runtime, PropApplyUnit()), RunResult::Ended);
-  ProgramRun run;
-  std::istringstream lines(out.str());
-  for (std::string line; std::getline(lines, line);) run.trace.push_back(line);
+// A whole run of prop-apply; it must end by running out of keys, never on the error screen.
+Scenario RunProgram(const std::string& keys, const std::string& clock) {
+  Scenario run = RunScenario(PropApplyUnit(), keys, clock);
+  EXPECT_EQ(run.result, RunResult::Ended);
   return run;
 }
 
@@ -52,7 +32,7 @@ TEST(Program, EveryProblemTakesItsExpectedAnswer) {
     for (int k = 1; k <= 7; ++k) {
       SCOPED_TRACE("problem " + std::to_string(k) + " at " + clock);
       FirstDraw first(k, clock);
-      const ProgramRun run =
+      const Scenario run =
           RunProgram("1" + std::to_string(k) + "{Enter}" + KeysFor(first.d), clock);
       EXPECT_TRUE(run.Has("problem " + std::to_string(k)));
       EXPECT_TRUE(run.Has("judge 2 " + first.d.SKAI_s));
@@ -71,7 +51,7 @@ TEST(Program, ThreeWrongAnswersShowTheWorkedAnswer) {
     std::string wrong;
     for (int blank = 1; blank <= d.KOTAE_SU; ++blank)
       wrong += (blank == 1 ? near_miss : "1") + "{Enter}";
-    const ProgramRun run = RunProgram(
+    const Scenario run = RunProgram(
         "1" + std::to_string(k) + "{Enter}" + wrong + "{Space}" + wrong + "{Space}" + wrong,
         "12:00:00");
     EXPECT_EQ(run.Count("judge 1 "), 3);
@@ -91,7 +71,7 @@ TEST(Program, ThreeWrongAnswersShowTheWorkedAnswer) {
 
 TEST(Program, PractisingProblem6AgainDrawsAnotherCase) {
   FirstDraw first(6, "12:00:00");
-  const ProgramRun run = RunProgram("16{Enter}" + KeysFor(first.d) + "1", "12:00:00");
+  const Scenario run = RunProgram("16{Enter}" + KeysFor(first.d) + "1", "12:00:00");
   EXPECT_EQ(run.Count("problem 6"), 2);
   // The second start's arrival point differs from the first one's.
   std::vector<std::string> arrivals;

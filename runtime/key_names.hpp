@@ -1,0 +1,17 @@
+// The names of keys as key scripts and the trace write them: {Enter}, {F1}, {{, a ...
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "runtime/platform.hpp"
+
+namespace drill {
+
+// The key a braced name (without its braces) stands for; nothing when the name is unknown.
+std::optional<KeyPress> KeyFromName(std::string_view name);
+// The trace's name of a key, as a key script writes it.
+std::string KeyName(const KeyPress& key);
+
+}  // namespace drill
