@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/unit.hpp"
 #include "runtime/runtime.hpp"
 
 namespace drill {
-
-struct UnitDefinition;
 
 // An array with bound n (indexes 0..n); an index outside them is a run-time error, which the
 // error trap turns into the error screen.
@@ -45,20 +44,26 @@ class DynamicArray {
 };
 
 struct Drill {
-  Drill(Runtime& runtime, const UnitDefinition& unit) : rt(runtime), unit(unit) {}
+  // The problem count and the per-problem arrays come from the unit's table.
+  Drill(Runtime& runtime, const UnitDefinition& unit)
+      : rt(runtime), unit(unit), SAIGO(unit.ProblemCount()) {
+    SFU.Create(SAIGO);
+    first_try_written.Create(SAIGO);
+  }
 
   Runtime& rt;
   const UnitDefinition& unit;
 
   // Per-program constants and layout anchors.
-  std::string TITLE_s;
   int SAIGO = 0;
+  std::string TITLE_s;
   float KAIX = 480, KAIY = 540;
 
   // Problem arrays.
   Array<std::string, 40> F_s, T_s;
   Array<float, 40> F, T;
   DynamicArray<float> SFU;
+  DynamicArray<float> first_try_written;  // 1 once problem k's first-try mark is in the strip
   Array<std::string, 5> TANI_s;
   Array<Array<std::string, 5>, 2> TKAI_s;
   Array<std::string, 10> KKAI_s;
@@ -77,7 +82,7 @@ struct Drill {
   int KOTAE_SU = 1, KOTAE_SU1 = 1;
   std::string SKAI_s, TKAI1_s, TKAI2_s, AINP_s, I_s, UB_s, UC_s;
   float XW = 0, YW = 0, AAX = 0, AAY = 0, UBX = 0, UBXO = 0;
-  float AA = 0, BB = 0;  // centre of the right/wrong mark; slope and intercept on the planes
+  float mark_x = 0, mark_y = 0;  // centre of the right/wrong mark beside the answer
 
   // Renderer.
   std::string AA_s, A_s, B_s, C_s;
@@ -109,6 +114,8 @@ struct Drill {
   std::string AAA_s;
   int CCC2 = 15;
   int KOSUU = 0;
+  int HYOUJI = 0;        // point entry: 1 names and lists the fixed points
+  float AA = 0, BB = 0;  // slope (or hyperbola constant) and intercept of what is plotted
   float AA1 = 0, AA2 = 0, BB1 = 0, BB2 = 0, XG = 0, YG = 0;
 };
 

@@ -5,7 +5,8 @@
 
 namespace drill {
 
-// n slots that each show the notice and hand on to the end-of-problem menu.
-std::vector<ProblemRoutines> PlaceholderProblems(int n);
+// A slot that shows the notice and hands on to the end-of-problem menu, so a unit can grow one
+// problem at a time.
+ProblemRoutines PlaceholderProblem();
 
 }  // namespace drill

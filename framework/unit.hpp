@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,19 @@ struct ProblemRoutines {
   std::array<HintRoutine, 3> hints;  // hints 1, 2 and 3
 };
 
+// A unit's problem number is its slot in the table, and its problem count (SAIGO) the table's
+// length, so a problem is written down in one place only.
 struct UnitDefinition {
   std::string program;                    // the deliverable's name, e.g. "prop-apply"
   std::string title;                      // TITLE$
-  int problem_count;                      // SAIGO
   std::vector<ProblemRoutines> problems;  // problem k at index k - 1
+
+  int ProblemCount() const { return static_cast<int>(problems.size()); }
+  // Problem k's routines; a number outside the table is a run-time error.
+  const ProblemRoutines& Problem(int k) const {
+    if (k < 1 || k > ProblemCount()) throw std::out_of_range("no problem " + std::to_string(k));
+    return problems[static_cast<size_t>(k - 1)];
+  }
 };
 
 }  // namespace drill

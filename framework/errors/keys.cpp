@@ -8,6 +8,14 @@ void FlushKeys(Drill& d) {
   d.rt.FlushKeys();
 }
 
+std::string WaitForFreshKey(Drill& d) {
+  d.rt.FlushKeys();
+  std::string key;
+  while ((key = d.rt.ReadKey()).empty()) {
+  }
+  return key;
+}
+
 void ReadNumber(Drill& d) {
   auto& rt = d.rt;
   d.XX = d.X1 = d.X;

@@ -1,19 +1,18 @@
 // The attempt loop: up to three answers, each marked right or wrong, with the hints between them.
 #include "framework/editor/editor.hpp"
 #include "framework/flow/flow.hpp"
-#include "framework/menu/menu.hpp"
 
 namespace drill {
 namespace {
 
 void DrawMark(Drill& d) {
-  d.AA = d.XW + 24;
-  d.BB = d.YW + 8;
+  d.mark_x = d.XW + 24;
+  d.mark_y = d.YW + 8;
   if (d.FF == 2) {
-    d.rt.DrawCircle(d.AA, d.BB, 22, 5, CircleFill::Outline);
+    d.rt.DrawCircle(d.mark_x, d.mark_y, 22, 5, CircleFill::Outline);
   } else {
-    d.rt.DrawLine(d.AA - 16, d.BB - 18, d.AA + 16, d.BB + 18, 5);
-    d.rt.DrawLine(d.AA + 16, d.BB - 18, d.AA - 16, d.BB + 18, 5);
+    d.rt.DrawLine(d.mark_x - 16, d.mark_y - 18, d.mark_x + 16, d.mark_y + 18, 5);
+    d.rt.DrawLine(d.mark_x + 16, d.mark_y - 18, d.mark_x - 16, d.mark_y + 18, 5);
   }
 }
 
@@ -36,10 +35,7 @@ AttemptResult AttemptLoop(Drill& d) {
 
     AnswerEntry(d);
     DrawMark(d);
-    if (d.KAI == 1 && d.SFU[d.IM] == 0) {
-      WriteFirstTryMark(d);
-      d.JAKAI3 = 0;
-    }
+    RecordFirstTry(d);
     if (d.FF == 2) {
       ShowHints(d, d.KAI);  // the hints not yet seen
       break;
@@ -51,9 +47,7 @@ AttemptResult AttemptLoop(Drill& d) {
     ProblemStep(d, d.KAI);
     PressSpacePrompt(d);
   }
-  d.JAKAI3 += 1;
-  WriteRunCount(d);
-  d.SFU[d.IM] = 1;
+  RecordCompletion(d);
   return AttemptResult::Completed;
 }
 

@@ -1,6 +1,8 @@
 // The question flow: problem start-up, number texts and the attempt loop with its marks and hints.
 #pragma once
 
+#include <string>
+
 #include "framework/drill.hpp"
 #include "framework/unit.hpp"
 
@@ -14,6 +16,30 @@ void DrawBadgeAndFrame(Drill& d);
 void NumberTextStep(Drill& d);
 // Ends a problem's set-up: KAI = 0 and on into the attempt loop.
 Handoff EnterAttemptLoop(Drill& d);
+
+// Runs hint s (1..3) of problem IM.
+void ProblemStep(Drill& d, int s);
+// The Space prompt between a hint and the next attempt.
+void PressSpacePrompt(Drill& d);
+
+// D1 / D2 in lowest terms, both made non-negative; unchanged when D2 = 0.
+void ReduceFraction(float& D1, float& D2);
+
+// The results strip: problem k owns the 16-pixel cell from x = 240 + 16 (k - 1).
+float ResultsCellLeft(int k);
+// The first-try mark (FF: 1 ×, 2 ○) and the run count JAKAI3 of problem IM.
+void WriteFirstTryMark(Drill& d);
+void WriteRunCount(Drill& d);
+// The first judgement of problem IM in a series writes its first-try mark; later ones never
+// overwrite it.
+void RecordFirstTry(Drill& d);
+// Problem IM was worked through: its run count grows and SFU(IM) = 1.
+void RecordCompletion(Drill& d);
+// A problem that judges itself records its judgement FF of what the pupil gave (traced as
+// "judge FF TEXT"): the first judgement of the problem in a series writes its first-try mark,
+// which later ones never overwrite; a right answer completes the problem and counts a run, as
+// in the attempt loop.
+void RecordJudgement(Drill& d, const std::string& judged_text);
 
 enum class AttemptResult {
   HandedBack,  // look-at-problems mode: no answer was asked

@@ -7,32 +7,15 @@
 #include "framework/menu/sequence.hpp"
 
 namespace drill {
-namespace {
-
-const ProblemRoutines& Routines(const Drill& d, int k) {
-  if (k < 1 || k > d.SAIGO || static_cast<size_t>(k) > d.unit.problems.size())
-    throw std::out_of_range("no problem " + std::to_string(k));
-  return d.unit.problems[static_cast<size_t>(k - 1)];
-}
-
-}  // namespace
 
 Handoff StartProblem(Drill& d, int k) {
-  const ProblemRoutines& routines = Routines(d, k);
+  const ProblemRoutines& routines = d.unit.Problem(k);
   if (routines.entry == nullptr)
     throw std::logic_error("problem " + std::to_string(k) + " is empty");
   if (d.rt.Tracing()) d.rt.Trace("problem " + std::to_string(k));
-  // Every entry routine sets IM itself; setting it here too keeps a slot that does not (the
-  // placeholder) numbered right.
+  // The problem's number is its slot in the unit's table: the entry routine finds it in IM.
   d.IM = k;
   return routines.entry(d);
-}
-
-void ProblemStep(Drill& d, int s) {
-  if (s < 1 || s > 3) throw std::out_of_range("no hint " + std::to_string(s));
-  const HintRoutine hint = Routines(d, d.IM).hints[static_cast<size_t>(s - 1)];
-  if (hint == nullptr) throw std::logic_error("problem " + std::to_string(d.IM) + " has no hint");
-  hint(d);
 }
 
 Next RunProblem(Drill& d, int k) {

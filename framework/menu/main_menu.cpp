@@ -2,6 +2,7 @@
 #include "framework/errors/errors.hpp"
 #include "framework/menu/menu.hpp"
 #include "framework/menu/sequence.hpp"
+#include "framework/renderer/renderer.hpp"
 #include "runtime/numbers.hpp"
 #include "runtime/text.hpp"
 

@@ -23,8 +23,6 @@ void StartUp(Drill& d) {
   d.KAIX = 480;
   d.KAIY = 540;
   d.TITLE_s = d.unit.title;
-  d.SAIGO = d.unit.problem_count;
-  d.SFU.Create(d.SAIGO);
 }
 
 [[noreturn]] void RunStages(Drill& d) {

@@ -5,19 +5,10 @@
 #include "runtime/numbers.hpp"
 
 namespace drill {
-namespace {
-
-// Problem k owns the 16-pixel cell from x = 240 + 16 (k - 1).
-float CellLeft(int k) {
-  return 240.0f + 16.0f * static_cast<float>(k - 1);
-}
-
-}  // namespace
-
 Next SeriesStart(Drill& d) {
   d.JALKAI += 1;
   DrawResultsStrip(d);
-  for (int k = 1; k <= d.SAIGO; ++k) d.SFU[k] = 0;
+  for (int k = 1; k <= d.SAIGO; ++k) d.SFU[k] = d.first_try_written[k] = 0;
   FlushKeys(d);
   // A start number with a fractional part starts the whole problem below it.
   return {Next::Stage::Problem, static_cast<int>(IntPart(ToNumber(d.TAI_s)))};
@@ -26,32 +17,20 @@ Next SeriesStart(Drill& d) {
 void DrawResultsStrip(Drill& d) {
   if (d.SAIGO < 3 || d.SAIGO > 29) return;
   auto& rt = d.rt;
-  const float right = CellLeft(d.SAIGO + 1);
+  const float right = ResultsCellLeft(d.SAIGO + 1);
   rt.DrawLine(220, 0, right, 48, 0, Shape::Fill);
   rt.DrawLine(240, 0, right, 32, 1, Shape::Box);
   rt.DrawLine(240, 18, right, 18, 1, Shape::Box);
   rt.MoveTextCursor(27, 0);
   rt.PrintNumberFormatted("##", static_cast<float>(d.JALKAI));
   rt.DrawTextAt(220, 18, "回", 1, 1, 11);
-  for (int k = 1; k <= d.SAIGO - 1; ++k) rt.DrawLine(CellLeft(k + 1), 0, CellLeft(k + 1), 32, 1);
+  for (int k = 1; k <= d.SAIGO - 1; ++k)
+    rt.DrawLine(ResultsCellLeft(k + 1), 0, ResultsCellLeft(k + 1), 32, 1);
   rt.DrawTextAt(244, 0, "1", 1, 1, 11);
   for (int k = 2; k <= d.SAIGO; ++k) {
     const float x = k < 10 ? 220.0f + 16.0f * k : 215.0f + 16.0f * k;
     rt.DrawTextAt(x, 0, NumberToText(static_cast<float>(k)), 1, 1, 11);
   }
-}
-
-void WriteFirstTryMark(Drill& d) {
-  d.rt.DrawTextAt(CellLeft(d.IM), 18, d.FF == 1 ? "×" : "○", 1, 1, 11);
-}
-
-void WriteRunCount(Drill& d) {
-  if (d.JAKAI3 >= 10) d.JAKAI3 = 9;
-  const float x = CellLeft(d.IM) + 4;
-  // The old digit is wiped first: glyphs are drawn without a background, so a new digit written
-  // over the old one would otherwise leave both on the screen.
-  d.rt.DrawLine(x, 38, x + 7, 53, 0, Shape::Fill);
-  d.rt.DrawTextAt(x, 38, NumberText(static_cast<float>(d.JAKAI3)), 1, 1, 11);
 }
 
 }  // namespace drill

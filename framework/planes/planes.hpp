@@ -1,6 +1,7 @@
 // Coordinate planes and the graphs plotted on them.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "framework/drill.hpp"
@@ -17,6 +18,19 @@ void DrawRestrictedLine(Drill& d);
 void DrawWalkPlane(Drill& d);
 void DrawWalkSegment(Drill& d);
 void DrawHyperbola(Drill& d);
+
+// Takes KOSUU points on the standard plane drawn last, the marker starting at (GX, GY) with P1
+// points already fixed: arrow keys move the marker by one unit inside the plane, Enter fixes a
+// point. Point k's coordinate text "(x,y)" lands in KKAI_s[k]; with HYOUJI = 1 each point is
+// named T_s[10 + k] and listed. On return P1, HYOUJI and the used columns of G are 0.
+void EnterPoints(Drill& d);
+// EnterPoints for `count` points with the marker at the origin and no point fixed yet, whatever
+// an earlier entry or ParsePointText left in P1; show_names is HYOUJI.
+void EnterPointsFromOrigin(Drill& d, int count, int show_names = 0);
+// The coordinate texts of points 1..count joined in entry order, as a judgement traces them.
+std::string EnteredPointTexts(const Drill& d, int count);
+// "(x,y)" in AA_s to x in P1 and y in P2; an empty text leaves both unchanged.
+void ParsePointText(Drill& d);
 
 // Pixel position of a point of the standard plane (16 pixels per unit, y upwards), measured from
 // the origin of the plane drawn last.

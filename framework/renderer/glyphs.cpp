@@ -1,7 +1,6 @@
 // The glyph layer under the renderer: key characters drawn one glyph cell after another.
 #include <string>
 
-#include "framework/menu/menu.hpp"
 #include "framework/renderer/renderer.hpp"
 #include "runtime/text.hpp"
 

@@ -18,6 +18,10 @@ void RenderText(Drill& d);
 void RenderAt(Drill& d, float x, float y, int colour, const std::string& text);
 void RenderMore(Drill& d, int colour, const std::string& text);
 
+// The display glyph of one key character (lower-case letters raised, then the glyph table);
+// a text of several characters is returned unchanged.
+std::string MapKeyToGlyph(const std::string& B_s);
+
 // Draws A_s glyph by glyph from (X, Y) in CCC1; XT is left right of the last glyph.
 void DrawGlyphString(Drill& d);
 void DrawTallRoot(Drill& d);

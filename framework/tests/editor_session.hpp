@@ -71,7 +71,7 @@ class EditorSession {
 
   HeadlessPlatform platform_;
   Runtime rt_;
-  UnitDefinition unit_{"test", "test", 1, {}};
+  UnitDefinition unit_{"test", "test", {}};
   std::ostringstream trace_;
 
  public:

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/menu/menu.hpp"
-#include "framework/tests/scenario.hpp"
+#include "framework/testing/scenario.hpp"
+#include "framework/testing/traced_drill.hpp"
 #include "framework/tests/test_unit.hpp"
-#include "framework/tests/traced_drill.hpp"
 
 namespace drill::testing {
 namespace {
@@ -87,7 +87,6 @@ TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {
   static const UnitDefinition broken{
       "broken",
       "こわれた",
-      3,
       {{[](Drill& d) -> Handoff { return Handoff::Start(d.SAIGO + 5); }, {}},
        {[](Drill& d) -> Handoff {
           d.T[41] = 1;

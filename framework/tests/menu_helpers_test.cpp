@@ -1,7 +1,8 @@
 // The glyph map and fractions in lowest terms.
 #include <gtest/gtest.h>
 
-#include "framework/menu/menu.hpp"
+#include "framework/flow/flow.hpp"
+#include "framework/renderer/renderer.hpp"
 
 namespace drill {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/placeholder.hpp"
-#include "framework/tests/scenario.hpp"
+#include "framework/testing/scenario.hpp"
 #include "framework/tests/test_unit.hpp"
 
 namespace drill::testing {
@@ -11,11 +11,13 @@ namespace {
 
 // Units shaped like two of the programs, with placeholder problems.
 const UnitDefinition& SevenProblems() {
-  static const UnitDefinition unit{"prop-apply", "比例・反比例の利用", 7, PlaceholderProblems(7)};
+  static const UnitDefinition unit{"prop-apply", "比例・反比例の利用",
+                                   std::vector<ProblemRoutines>(7, PlaceholderProblem())};
   return unit;
 }
 const UnitDefinition& TenProblems() {
-  static const UnitDefinition unit{"func-prop", "1年関数・比例", 10, PlaceholderProblems(10)};
+  static const UnitDefinition unit{"func-prop", "1年関数・比例",
+                                   std::vector<ProblemRoutines>(10, PlaceholderProblem())};
   return unit;
 }
 
@@ -74,7 +76,7 @@ TEST(PracticePrompt, SurvivesAVeryLongEntry) {
 }
 
 TEST(LookAtProblems, NeedsExactlyOneEnterPerProblemToReturnToTheMenu) {
-  const int saigo = TestUnit().problem_count;
+  const int saigo = TestUnit().ProblemCount();
   Scenario short_of_it = RunScenario(TestUnit(), "2" + Repeat("x {Enter}", saigo - 1));
   EXPECT_EQ(short_of_it.Count("problem"), saigo);
   EXPECT_EQ(short_of_it.Count("text 320 324"), 1);  // still in the mode

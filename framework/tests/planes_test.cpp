@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/tests/traced_drill.hpp"
+#include "framework/testing/traced_drill.hpp"
 
 namespace drill {
 namespace {

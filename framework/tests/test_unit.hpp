@@ -42,7 +42,6 @@ void Hint(Drill& d) {
 inline const UnitDefinition& TestUnit() {
   static const UnitDefinition unit{"test",
                                    "テスト",
-                                   4,
                                    {{Ask<1>, {Hint<1>, Hint<2>, Hint<3>}},
                                     {Ask<2>, {Hint<1>, Hint<2>, Hint<3>}},
                                     {Ask<3>, {Hint<1>, Hint<2>, Hint<3>}},

@@ -1,5 +1,6 @@
 // The headless runner's command line: argument checking, exit codes, trace and PNG output.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -21,6 +22,13 @@ class DrillRunTest : public ::testing::Test {
       binary_ = (self.parent_path().parent_path() / "tools" / "drill-run" / "drill-run").string();
     }
     ASSERT_TRUE(std::filesystem::exists(binary_)) << binary_;
+    // Each test owns a folder of its own: ctest runs the cases as parallel processes.
+    std::string pattern = ::testing::TempDir() + "drill_run_test_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    if (!folder_.empty()) std::filesystem::remove_all(folder_);
   }
 
   // Runs drill-run with the given (shell-quoted) arguments; its exit status, stderr kept aside.
@@ -31,9 +39,7 @@ class DrillRunTest : public ::testing::Test {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
-  static std::string Temp(const std::string& name) {
-    return ::testing::TempDir() + "drill_run_test_" + name;
-  }
+  std::string Temp(const std::string& name) const { return folder_ + "/" + name; }
   static std::string Read(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
@@ -42,6 +48,7 @@ class DrillRunTest : public ::testing::Test {
   }
 
   std::string binary_;
+  std::string folder_;
 };
 
 TEST_F(DrillRunTest, BadArgumentsExitWithTwoAndUsage) {

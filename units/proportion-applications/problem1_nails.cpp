@@ -1,6 +1,4 @@
 // Problem 1: how many nails there are, from their total weight and the weight of a few.
-#include "framework/flow/flow.hpp"
-#include "framework/renderer/renderer.hpp"
 #include "units/proportion-applications/problem_template.hpp"
 #include "units/proportion-applications/problems.hpp"
 
@@ -9,7 +7,7 @@ namespace {
 
 // T(1): grams of five nails; T(2): nails weighed; T(3): all nails.
 Handoff Start(Drill& d) {
-  BeginProblem(d, 1, 720, 144);
+  BeginProblem(d, 720, 144);
   do {
     d.T[1] = RandomWhole(d, 11, 14);
     d.T[2] = 5 * RandomWhole(d, 1, 6);

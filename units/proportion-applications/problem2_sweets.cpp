@@ -1,34 +1,22 @@
 // Problem 2: how many grams of sweets a sum buys, read from a table of weights and prices.
-#include "framework/flow/flow.hpp"
-#include "framework/renderer/renderer.hpp"
 #include "units/proportion-applications/problem_template.hpp"
 #include "units/proportion-applications/problems.hpp"
 
 namespace drill {
 namespace {
 
-// One row of the value table from x = 80: its heading in a cell of 3 glyphs, then four values.
-// The prices reach four digits (7 yen × 200 g), so the value cells are 4 glyphs wide.
+// The value table from x = 80: headings 3 glyphs wide; the prices reach four digits (7 yen ×
+// 200 g), so the value cells are 4 glyphs wide.
 constexpr int kHeadingWidth = 3, kValueWidth = 4;
 
-void DrawTableRow(Drill& d, float y, const std::string& heading,
-                  const Array<std::string, 40>& cells) {
-  d.CCC1 = 15;
-  d.X = 80;
-  d.Y = y;
-  d.HABA = kHeadingWidth;
-  d.A_s = heading;
-  DrawTableCell(d);
-  d.HABA = kValueWidth;
-  for (int i = 2; i <= 5; ++i) {
-    d.A_s = cells[i];
-    DrawTableCell(d);
-  }
+void DrawRow(Drill& d, float y, const std::string& heading, const Array<std::string, 40>& cells) {
+  DrawTableRow(d, 80, y, heading, kHeadingWidth, {cells[2], cells[3], cells[4], cells[5]},
+               kValueWidth);
 }
 
 // T(1): yen per gram; T(2)..T(5): the table's weights; T(6): the grams asked for.
 Handoff Start(Drill& d) {
-  BeginProblem(d, 2, 720, 144);
+  BeginProblem(d, 720, 144);
   do {
     d.T[1] = RandomWhole(d, 4, 7);
     d.T[2] = 10 * RandomWhole(d, 1, 5);
@@ -43,8 +31,8 @@ Handoff Start(Drill& d) {
   RenderAt(d, 64, 72, 15,
            "お菓子を買うとき、その重さ Xｇと値段 Y円には次の表のような関係があります。");
   RenderAt(d, 96, 99, 15, d.F_s[6] + "円では何グラムのお菓子が買えますか。");
-  DrawTableRow(d, 162, "X", d.T_s);
-  DrawTableRow(d, 182, "Y", d.F_s);
+  DrawRow(d, 162, "X", d.T_s);
+  DrawRow(d, 182, "Y", d.F_s);
 
   return AskForAnswer(d, {.TANI_s = {"  ", "　ｇ　", "  ", " 　"}, .expected = {d.T_s[6]}});
 }

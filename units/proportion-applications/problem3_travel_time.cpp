@@ -1,7 +1,4 @@
 // Problem 3: the time a journey takes at another speed (inverse proportion).
-#include "framework/flow/flow.hpp"
-#include "framework/menu/menu.hpp"
-#include "framework/renderer/renderer.hpp"
 #include "units/proportion-applications/problem_template.hpp"
 #include "units/proportion-applications/problems.hpp"
 
@@ -11,7 +8,7 @@ namespace {
 // T(2): first speed in km/h; F(2): hours at it; T(3): the new speed; T(1): the distance.
 // The time at the new speed is F(4)/T(4) in lowest terms.
 Handoff Start(Drill& d) {
-  BeginProblem(d, 3, 640, 126);
+  BeginProblem(d, 640, 126);
   do {
     d.T[2] = 10 * RandomWhole(d, 2, 4);
     d.F[2] = RandomWhole(d, 3, 5);

@@ -1,6 +1,4 @@
 // Problem 4: a lever in balance, with its figure: how far from the fulcrum a weight must hang.
-#include "framework/flow/flow.hpp"
-#include "framework/renderer/renderer.hpp"
 #include "units/proportion-applications/problem_template.hpp"
 #include "units/proportion-applications/problems.hpp"
 
@@ -24,7 +22,7 @@ void DrawLever(Drill& d) {
 // T(3): grams at C; T(1): which multiple or part of it hangs at A; T(2): grams at A;
 // F(2): AB in cm; F(3): BC in cm, the answer; F(4): AB times the weight at A.
 Handoff Start(Drill& d) {
-  BeginProblem(d, 4, 880, 126);
+  BeginProblem(d, 880, 126);
   do {
     d.T[3] = 8 * RandomWhole(d, 1, 4);
     d.T[1] = RandomWhole(d, 1, 4);

@@ -3,13 +3,9 @@
 
 #include <stdexcept>
 
-#include "framework/flow/flow.hpp"
-#include "runtime/numbers.hpp"
-
 namespace drill {
 
-void BeginProblem(Drill& d, int problem, float WX2, float WY2) {
-  d.IM = problem;
+void BeginProblem(Drill& d, float WX2, float WY2) {
   d.CCC1 = 7;
   ClearWorkArea(d);
   d.WX1 = 48;
@@ -24,6 +20,21 @@ void BeginProblem(Drill& d, int problem, float WX2, float WY2) {
   }
   for (int row = 1; row <= 2; ++row) {
     for (int column = 1; column <= 10; ++column) d.G[row][column] = 0;
+  }
+}
+
+void DrawTableRow(Drill& d, float x, float y, const std::string& heading, int heading_width,
+                  const std::vector<std::string>& values, int value_width) {
+  d.CCC1 = 15;
+  d.X = x;
+  d.Y = y;
+  d.HABA = heading_width;
+  d.A_s = heading;
+  DrawTableCell(d);
+  d.HABA = value_width;
+  for (const std::string& value : values) {
+    d.A_s = value;
+    DrawTableCell(d);
   }
 }
 

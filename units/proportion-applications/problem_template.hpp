@@ -1,18 +1,31 @@
-// The problem template that every word problem follows: start-up, random draws, the re-draw rule
-// and the answer a problem hands to the attempt loop.
+// The problem template that every unit's problems follow, and the one header through which a unit
+// reaches the framework: start-up, random draws, the re-draw rule, the answer a problem hands to
+// the attempt loop, and the drawing, planes, point entry and strip routines a problem calls.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "framework/drill.hpp"
+#include "framework/errors/errors.hpp"
+#include "framework/flow/flow.hpp"
+#include "framework/placeholder.hpp"
+#include "framework/planes/planes.hpp"
+#include "framework/renderer/renderer.hpp"
 #include "framework/unit.hpp"
+#include "runtime/numbers.hpp"
 
 namespace drill {
 
-// Sets IM and CCC1 = 7, clears the work area, draws the badge and the problem frame from
-// (48, 63) to (WX2, WY2) and clears the answer state (TANI_s, TKAI_s, KKAI_s, G).
-void BeginProblem(Drill& d, int problem, float WX2, float WY2);
+// CCC1 = 7, clears the work area, draws the badge with the problem number IM (set by the
+// dispatch from the problem's slot) and the problem frame from (48, 63) to (WX2, WY2), and clears
+// the answer state (TANI_s, TKAI_s, KKAI_s, G).
+void BeginProblem(Drill& d, float WX2, float WY2);
+
+// One row of a value table at (x, y) in colour 15: the heading in a cell of `heading_width`
+// glyphs, then each value in a cell of `value_width` glyphs.
+void DrawTableRow(Drill& d, float x, float y, const std::string& heading, int heading_width,
+                  const std::vector<std::string>& values, int value_width);
 
 // A whole number from a to b: IntPart(r·(b − a + 1) + a) for r in [0, 1). In float arithmetic an
 // r just below 1 can round the sum up to b + 1, so the result is held to b.

@@ -4,10 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/flow/flow.hpp"
-#include "framework/menu/menu.hpp"
-#include "framework/planes/planes.hpp"
-#include "framework/renderer/renderer.hpp"
 #include "units/proportion-applications/problem_template.hpp"
 #include "units/proportion-applications/problems.hpp"
 
@@ -118,7 +114,7 @@ void ShowSpeedResult(Drill& d) {
 
 // Problem 5: arrival after 50 minutes at 4000, 4500 or 5000 m; no re-draw value.
 Handoff Start5(Drill& d) {
-  BeginProblem(d, 5, kFrameRight, kFrameBottom);
+  BeginProblem(d, kFrameRight, kFrameBottom);
   static constexpr std::array<float, 3> kDistances{4000, 4500, 5000};
   d.P1 = RandomWhole(d, 1, 3);
   d.T[2] = 50;
@@ -161,7 +157,7 @@ struct CaseWithDistance {
 Handoff Start6(Drill& d) {
   static constexpr std::array<CaseWithTime, 5> kCases{
       {{20, 1500, 50}, {20, 1000, 55}, {25, 1000, 55}, {25, 2000, 70}, {40, 3000, 55}}};
-  BeginProblem(d, 6, kFrameRight, kFrameBottom);
+  BeginProblem(d, kFrameRight, kFrameBottom);
   const auto& walk = kCases[DrawCase(d)];
   d.T[3] = walk.T3;
   d.F[3] = walk.F3;
@@ -196,7 +192,7 @@ void Problem6Hint3(Drill& d) {
 Handoff Start7(Drill& d) {
   static constexpr std::array<CaseWithDistance, 5> kCases{
       {{30, 2500, 6000}, {30, 2500, 4000}, {30, 4000, 6000}, {35, 2500, 4000}, {35, 2500, 6000}}};
-  BeginProblem(d, 7, kFrameRight, kFrameBottom);
+  BeginProblem(d, kFrameRight, kFrameBottom);
   const auto& walk = kCases[DrawCase(d)];
   d.T[3] = walk.T3;
   d.F[3] = walk.F3;

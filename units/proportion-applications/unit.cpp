@@ -9,7 +9,6 @@ const UnitDefinition& PropApplyUnit() {
   static const UnitDefinition unit{
       "prop-apply",
       "比例・反比例の利用",
-      7,
       {NailsProblem(), SweetsProblem(), TravelTimeProblem(), LeverProblem(), WalkingGraphProblem5(),
        WalkingGraphProblem6(), WalkingGraphProblem7()}};
   return unit;

@@ -6,8 +6,9 @@
 #include <numeric>
 #include <set>
 
+#include "framework/testing/session.hpp"
 #include "runtime/text.hpp"
-#include "units/proportion-applications/tests/session.hpp"
+#include "units/proportion-applications/unit.hpp"
 
 namespace drill::testing {
 namespace {
@@ -24,7 +25,7 @@ struct Draws {
 // Starts the problem again and again in one drill, answering every start correctly, until every
 // case has occurred; `check` looks at each start.
 void ForEveryDraw(const Draws& draws, const std::function<void(const Session&)>& check) {
-  Session s(draws.problem);
+  Session s(PropApplyUnit(), draws.problem);
   std::set<Case> seen;
   for (int start = 0; start < 20000 && seen.size() < draws.cases.size(); ++start) {
     const float previous = s.d.FMAESU;

@@ -1,8 +1,9 @@
 // Whole runs of prop-apply on the headless platform: practising from a problem, answering right,
 // answering wrong three times, and going on through the menus.
 
-#include "framework/tests/scenario.hpp"
-#include "units/proportion-applications/tests/session.hpp"
+#include "framework/testing/scenario.hpp"
+#include "framework/testing/session.hpp"
+#include "units/proportion-applications/unit.hpp"
 
 namespace drill::testing {
 namespace {
@@ -20,7 +21,6 @@ struct FirstDraw {
   Runtime rt{platform};
   Drill d{rt, PropApplyUnit()};
   FirstDraw(int k, const std::string& clock) : platform({}, clock) {
-    d.SAIGO = 7;
     SeedFromClock(d);
     StartProblem(d, k);
     EXPECT_EQ(d.IM, k);

@@ -1,8 +1,9 @@
 // The problem template's random whole numbers and answer set-up.
 #include <cmath>
 
+#include "framework/testing/session.hpp"
 #include "units/proportion-applications/problem_template.hpp"
-#include "units/proportion-applications/tests/session.hpp"
+#include "units/proportion-applications/unit.hpp"
 
 namespace drill::testing {
 namespace {
@@ -23,7 +24,7 @@ TEST(RandomWhole, StaysWithinItsRangeAtBothEndsOfTheRandomNumbers) {
 }
 
 TEST(AnswerSetUp, JoinsTheBlanksAndClearsWhatAProblemDoesNotName) {
-  Session s(1);
+  Session s(PropApplyUnit(), 1);
   Drill& d = s.d;
   for (int k = 0; k <= 5; ++k) d.TANI_s[k] = "old";
   d.TKAI_s[2][3] = "old";

@@ -1,6 +1,6 @@
 // The press-space prompt between a hint and the next attempt.
 #include "framework/errors/errors.hpp"
-#include "framework/menu/menu.hpp"
+#include "framework/flow/flow.hpp"
 
 namespace drill {
 

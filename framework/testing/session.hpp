@@ -1,4 +1,5 @@
-// Test support: a drill whose keys are typed while it runs, its trace, and the numbers in texts.
+// Test support for any unit: a drill whose keys are typed while it runs, its trace, the keys
+// that type an expected answer, and the numbers in texts.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,9 +13,9 @@
 #include "framework/drill.hpp"
 #include "framework/flow/flow.hpp"
 #include "framework/menu/menu.hpp"
+#include "framework/unit.hpp"
 #include "runtime/headless.hpp"
 #include "runtime/runtime.hpp"
-#include "units/proportion-applications/unit.hpp"
 
 namespace drill::testing {
 
@@ -60,19 +61,17 @@ inline std::string KeysFor(const Drill& d) {
   return keys;
 }
 
-// One drill of prop-apply on the typed keys, with the trace of the current problem.
+// One drill of a unit on the typed keys, with the trace of the current problem.
 struct Session {
   TypedKeys keys;
   Runtime rt{keys};
-  Drill d{rt, PropApplyUnit()};
+  Drill d;
   std::ostringstream out;
   std::vector<std::string> trace;
 
-  explicit Session(int seed) {
+  Session(const UnitDefinition& unit, int seed) : d(rt, unit) {
     rt.SetTrace(&out);
     rt.SeedRandom(seed);
-    d.SAIGO = 7;
-    d.SFU.Create(7);
   }
 
   // Starts problem k and answers it with `answer`, or with the expected answer when empty.
@@ -82,9 +81,15 @@ struct Session {
     ASSERT_EQ(next.kind, Handoff::Kind::AttemptLoop);
     keys.Type(answer.empty() ? KeysFor(d) : answer);
     ASSERT_EQ(AttemptLoop(d), AttemptResult::Completed);
+    TakeTrace();
+  }
+
+  // Moves what was traced since the last call into `trace`.
+  void TakeTrace() {
     trace.clear();
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);) trace.push_back(line);
+    out.str("");
   }
 
   // The text of the render line at (x, y); fails the test when there is none.

@@ -1,7 +1,7 @@
 // Fractions in lowest terms, for the problems' answers.
 #include <cmath>
 
-#include "framework/menu/menu.hpp"
+#include "framework/flow/flow.hpp"
 
 namespace drill {
 

@@ -2,7 +2,7 @@
 #include <array>
 #include <string_view>
 
-#include "framework/menu/menu.hpp"
+#include "framework/renderer/renderer.hpp"
 #include "runtime/text.hpp"
 
 namespace drill {

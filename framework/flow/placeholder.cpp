@@ -2,7 +2,6 @@
 #include "framework/placeholder.hpp"
 
 #include "framework/flow/flow.hpp"
-#include "framework/menu/menu.hpp"
 
 namespace drill {
 namespace {
@@ -23,9 +22,8 @@ void NoHint(Drill&) {}
 
 }  // namespace
 
-std::vector<ProblemRoutines> PlaceholderProblems(int n) {
-  return std::vector<ProblemRoutines>(static_cast<size_t>(n),
-                                      ProblemRoutines{NotThereYet, {NoHint, NoHint, NoHint}});
+ProblemRoutines PlaceholderProblem() {
+  return {NotThereYet, {NoHint, NoHint, NoHint}};
 }
 
 }  // namespace drill

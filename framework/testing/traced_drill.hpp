@@ -30,7 +30,7 @@ class TracedDrill : public ::testing::Test {
 
   HeadlessPlatform platform;
   Runtime rt{platform};
-  UnitDefinition unit{"test", "テスト", 1, {}};
+  UnitDefinition unit{"test", "テスト", {}};
   Drill d{rt, unit};
   std::ostringstream trace;
 };

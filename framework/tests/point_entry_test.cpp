@@ -1,0 +1,111 @@
+// Point entry on the standard plane: the marker's moves, its border, the coordinate texts and the
+// names and list of the fixed points; and reading a coordinate text back.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/flow/flow.hpp"
+#include "framework/planes/planes.hpp"
+#include "framework/testing/session.hpp"
+#include "framework/tests/test_unit.hpp"
+
+namespace drill::testing {
+namespace {
+
+struct PointEntry : ::testing::Test {
+  Session s{TestUnit(), 1};
+  Drill& d = s.d;
+
+  // Draws the plane, types `keys` and enters `count` points from the origin.
+  std::string Enter(const std::string& keys, int count, int names = 0) {
+    DrawStandardPlane(d);
+    s.keys.Type(keys);
+    EnterPointsFromOrigin(d, count, names);
+    return EnteredPointTexts(d, count);
+  }
+};
+
+TEST_F(PointEntry, FirstEnterFixesTheOriginAndEveryEnterFixesAPoint) {
+  EXPECT_EQ(Enter("{Enter}{Enter}", 2), "(0,0)(0,0)");
+  EXPECT_EQ(Enter("{Right}{Enter}{Up}{Up}{Left}{Left}{Left}{Enter}", 2), "(1,0)(-2,2)");
+  EXPECT_EQ(Enter("{Down}{Down}{Down}{Enter}", 1), "(0,-3)");
+}
+
+TEST_F(PointEntry, MarkerStopsAtTheBorder) {
+  std::string keys;
+  for (int i = 0; i < 11; ++i) keys += "{Right}{Down}";
+  EXPECT_EQ(Enter(keys + "{Enter}", 1), "(10,-10)");
+  keys.clear();
+  for (int i = 0; i < 14; ++i) keys += "{Left}{Up}";
+  EXPECT_EQ(Enter(keys + "{Enter}", 1), "(-10,10)");
+}
+
+TEST_F(PointEntry, OtherKeysOnlyRedrawAndNothingIsLeftBehind) {
+  EXPECT_EQ(Enter("a5{Space}{BS}{Right}{F1}{Enter}", 1), "(1,0)");
+  EXPECT_EQ(d.P1, 0);
+  EXPECT_EQ(d.HYOUJI, 0);
+  EXPECT_EQ(d.G[1][1], 0);
+  EXPECT_EQ(d.G[2][1], 0);
+}
+
+TEST_F(PointEntry, StartsAtTheOriginWhateverAReadPointLeft) {
+  d.AA_s = "(6,-2)";
+  ParsePointText(d);
+  d.GX = 999;
+  EXPECT_EQ(Enter("{Enter}", 1), "(0,0)");
+}
+
+TEST_F(PointEntry, NamedPointsAreLabelledAndListed) {
+  d.T_s[11] = "Ａ";
+  d.T_s[12] = "Ｂ";
+  Enter("{Right}{Right}{Up}{Enter}{Left}{Enter}", 2, 1);
+  s.TakeTrace();
+  EXPECT_EQ(s.RenderedAt(112, 216), "Ａ(2,1)");
+  EXPECT_EQ(s.RenderedAt(112, 252), "Ｂ(1,1)");
+  // Point A's name stands above its disc, 16 pixels left of it.
+  EXPECT_EQ(s.RenderedAt(832 - 16, 324 - 20), "Ａ");
+}
+
+TEST(ParsePointText, ReadsBothCoordinatesAndIgnoresAnEmptyText) {
+  Session s{TestUnit(), 1};
+  Drill& d = s.d;
+  d.AA_s = "(-3,12)";
+  ParsePointText(d);
+  EXPECT_EQ(d.P1, -3);
+  EXPECT_EQ(d.P2, 12);
+  d.AA_s = "";
+  ParsePointText(d);
+  EXPECT_EQ(d.P1, -3);
+  EXPECT_EQ(d.P2, 12);
+}
+
+}  // namespace
+}  // namespace drill::testing
+
+namespace drill::testing {
+namespace {
+
+// A problem that judges itself: wrong, restarted, then right.
+TEST(RecordJudgement, FirstMarkStaysAndOnlyARightAnswerCountsARun) {
+  Session s{TestUnit(), 1};
+  Drill& d = s.d;
+  d.IM = 2;
+  d.FF = 1;
+  RecordJudgement(d, "(1,1)(2,2)");
+  d.FF = 2;
+  RecordJudgement(d, "(0,0)(1,3)");
+  s.TakeTrace();
+  EXPECT_EQ(s.Judgements(), (std::vector<std::string>{"judge 1 (1,1)(2,2)", "judge 2 (0,0)(1,3)"}));
+  int crosses = 0, circles = 0;
+  for (const auto& line : s.trace) {
+    crosses += line == "text 256 18 11 1 1 ×";
+    circles += line == "text 256 18 11 1 1 ○";
+  }
+  EXPECT_EQ(crosses, 1);
+  EXPECT_EQ(circles, 0);
+  EXPECT_EQ(d.SFU[2], 1);
+  EXPECT_EQ(d.JAKAI3, 1);
+}
+
+}  // namespace
+}  // namespace drill::testing
