@@ -13,6 +13,7 @@ namespace drill {
 int RunInWindow(const UnitDefinition& unit) {
   std::unique_ptr<WindowPlatform> window = OpenWindow(unit.title);
   if (!window) return 1;
+  int status = 0;
   try {
     Runtime runtime(*window);
     // The error screen ends, like every other state, only when the pupil closes the window.
@@ -21,9 +22,9 @@ int RunInWindow(const UnitDefinition& unit) {
   } catch (const std::exception& error) {
     // Failures the error screen cannot show, such as the window no longer presenting.
     ReportFatalError(unit.title, error.what());
-    return 1;
+    status = 1;
   }
-  return 0;
+  LeaveWithoutTeardown(status);
 }
 
 }  // namespace drill

@@ -1,6 +1,7 @@
 // The headless platform: keys come from a parsed key script and are released one wait at a time.
 #include "runtime/headless.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "runtime/key_names.hpp"
@@ -8,37 +9,60 @@
 
 namespace drill {
 
-std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script) {
+namespace {
+
+// What a problem in a script is shown as: at most 24 bytes of it, cut at a character boundary.
+std::string Excerpt(std::string_view piece) {
+  size_t end = std::min<size_t>(piece.size(), 24);
+  while (end < piece.size() && end > 0 && (static_cast<unsigned char>(piece[end]) & 0xC0) == 0x80)
+    --end;
+  return std::string(piece.substr(0, end)) + (end < piece.size() ? "…" : "");
+}
+
+std::optional<std::vector<KeyPress>> Fail(KeyScriptError* error, size_t position,
+                                          std::string_view piece, std::string why) {
+  if (error != nullptr) *error = {position, Excerpt(piece), std::move(why)};
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script,
+                                                    KeyScriptError* error) {
   std::vector<KeyPress> keys;
   size_t pos = 0;
+  size_t character = 1;  // position of script[pos], counted in characters
   while (pos < script.size()) {
     if (script[pos] != '{') {
-      // One key per character: take the whole UTF-8 sequence.
+      // One key per character: take the whole UTF-8 sequence, which must be one valid character.
       size_t next = pos + 1;
       while (next < script.size() && (static_cast<unsigned char>(script[next]) & 0xC0) == 0x80) {
         ++next;
       }
-      keys.push_back(KeyPress{0, std::string(script.substr(pos, next - pos))});
+      const std::string_view text = script.substr(pos, next - pos);
+      const std::u32string decoded = DecodeUtf8(text);
+      if (decoded.size() != 1 || EncodeUtf8(decoded[0]) != text)
+        return Fail(error, character, text, "not a whole UTF-8 character");
+      keys.push_back(KeyPress{0, std::string(text)});
       pos = next;
+      character += 1;
       continue;
     }
     if (pos + 1 < script.size() && script[pos + 1] == '{') {
       keys.push_back(KeyPress{0, "{"});
       pos += 2;
+      character += 2;
       continue;
     }
     const size_t close = script.find('}', pos + 1);
-    if (close == std::string_view::npos) return std::nullopt;
-    const std::optional<KeyPress> key = KeyFromName(script.substr(pos + 1, close - pos - 1));
-    if (!key) return std::nullopt;
+    if (close == std::string_view::npos)
+      return Fail(error, character, script.substr(pos), "a key name without its closing }");
+    const std::string_view name = script.substr(pos, close - pos + 1);
+    const std::optional<KeyPress> key = KeyFromName(name.substr(1, name.size() - 2));
+    if (!key) return Fail(error, character, name, "an unknown key name");
     keys.push_back(*key);
+    character += static_cast<size_t>(CharacterCount(name));
     pos = close + 1;
-  }
-  // A script must be valid UTF-8: a key is one whole character.
-  for (const KeyPress& key : keys) {
-    if (key.function_key != 0) continue;
-    const std::u32string decoded = DecodeUtf8(key.text);
-    if (decoded.size() != 1 || EncodeUtf8(decoded[0]) != key.text) return std::nullopt;
   }
   return keys;
 }

@@ -12,8 +12,15 @@ namespace drill {
 
 // Parses a key script: every character is a key typed as itself; braces name the others ({Enter}
 // {Space} {BS} {Del} {Clear} {Left} {Right} {Up} {Down} {F1}..{F11}), "{{" is a literal "{".
-// Returns nothing for a malformed script (an unknown or unclosed name).
-std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script);
+// Returns nothing for a malformed script (an unknown or unclosed name, a broken UTF-8 sequence),
+// and then, when asked, where and what the problem is.
+struct KeyScriptError {
+  size_t position = 0;  // 1-based, in characters
+  std::string piece;    // the offending piece, shortened when long
+  std::string why;
+};
+std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script,
+                                                    KeyScriptError* error = nullptr);
 
 class HeadlessPlatform : public Platform {
  public:
@@ -35,7 +42,8 @@ class HeadlessPlatform : public Platform {
   std::string clock_;
 };
 
-// Writes the surface as a 1440 x 900 PNG in the palette's colours; false on failure.
+// Writes the surface as a 1440 x 900 PNG in the palette's colours, as WriteOutputFile writes;
+// false on failure.
 bool WritePng(const Surface& surface, const std::string& path);
 
 }  // namespace drill

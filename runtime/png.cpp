@@ -1,19 +1,15 @@
 // Writes the surface as an 8-bit RGB PNG in the palette's colours, through libpng.
 #include <png.h>
 
-#include <cstdio>
-#include <memory>
+#include <string>
 #include <vector>
 
 #include "runtime/headless.hpp"
+#include "runtime/output_file.hpp"
 #include "runtime/surface.hpp"
 
 namespace drill {
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // Owns libpng's write and info structures.
 class PngWriter {
@@ -36,10 +32,16 @@ class PngWriter {
 
 // libpng reports errors by longjmp; everything with a destructor lives in WritePng, outside the
 // function that sets the jump point.
-bool Encode(PngWriter& writer, std::FILE* file, const Surface& surface,
+bool Encode(PngWriter& writer, std::string& out, const Surface& surface,
             std::vector<png_bytep>& rows) {
   if (setjmp(png_jmpbuf(writer.png()))) return false;
-  png_init_io(writer.png(), file);
+  png_set_write_fn(
+      writer.png(), &out,
+      [](png_structp png, png_bytep data, png_size_t length) {
+        static_cast<std::string*>(png_get_io_ptr(png))
+            ->append(reinterpret_cast<const char*>(data), length);
+      },
+      nullptr);
   png_set_IHDR(writer.png(), writer.info(), static_cast<png_uint_32>(surface.width()),
                static_cast<png_uint_32>(surface.height()), 8, PNG_COLOR_TYPE_RGB,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -66,20 +68,10 @@ bool WritePng(const Surface& surface, const std::string& path) {
       row[3 * x + 2] = colour.b;
     }
   }
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-  if (!file) return false;
+  std::string encoded;
   PngWriter writer;
-  if (!writer.ok() || !Encode(writer, file.get(), surface, rows)) {
-    file.reset();
-    std::remove(path.c_str());  // leave no half-written picture behind
-    return false;
-  }
-  // A full disk shows up only when the buffered data is flushed.
-  if (std::fclose(file.release()) != 0) {
-    std::remove(path.c_str());
-    return false;
-  }
-  return true;
+  if (!writer.ok() || !Encode(writer, encoded, surface, rows)) return false;
+  return WriteOutputFile(path, encoded);
 }
 
 }  // namespace drill

@@ -3,11 +3,13 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,10 +33,11 @@ class DrillRunTest : public ::testing::Test {
     if (!folder_.empty()) std::filesystem::remove_all(folder_);
   }
 
-  // Runs drill-run with the given (shell-quoted) arguments; its exit status, stderr kept aside.
-  int Run(const std::string& arguments) {
+  // Runs drill-run with the given (shell-quoted) arguments; its exit status, stderr kept aside
+  // and standard output sent to `out`.
+  int Run(const std::string& arguments, const std::string& out = "/dev/null") {
     const std::string command =
-        "'" + binary_ + "' " + arguments + " >/dev/null 2>'" + Temp("stderr.txt") + "'";
+        "'" + binary_ + "' " + arguments + " >'" + out + "' 2>'" + Temp("stderr.txt") + "'";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -91,6 +94,93 @@ TEST_F(DrillRunTest, SameClockAndKeysGiveTheSameRun) {
 TEST_F(DrillRunTest, UnwritableOutputIsNotReportedAsSuccess) {
   EXPECT_EQ(Run("prop-apply --keys 3 --png /nonexistent-dir/screen.png"), 1);
   EXPECT_EQ(Run("prop-apply --trace /nonexistent-dir/trace.txt"), 1);
+}
+
+namespace fs = std::filesystem;
+
+// The files in the test's folder, to see that nothing half-written is left behind.
+std::vector<std::string> FolderContents(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(DrillRunTest, FailedWritesLeaveEveryPathAsItWas) {
+  // A device that refuses every write stays the device.
+  if (fs::exists("/dev/full")) {
+    EXPECT_EQ(Run("prop-apply --keys 3 --png /dev/full"), 1);
+    EXPECT_EQ(Run("prop-apply --keys 3 --trace /dev/full"), 1);
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  }
+  // A folder given as the output stays a folder.
+  fs::create_directory(Temp("folder"));
+  EXPECT_EQ(Run("prop-apply --keys 3 --png '" + Temp("folder") + "'"), 1);
+  EXPECT_TRUE(fs::is_directory(Temp("folder")));
+
+  // A regular file whose new contents cannot be written (the file size limit stops the write
+  // part-way) keeps its old contents, and no partial file is left beside it.
+  std::ofstream(Temp("screen.png")) << "old picture";
+  std::ofstream(Temp("trace.txt")) << "old trace";
+  const std::string limited = "(trap '' XFSZ; ulimit -f 1; exec '" + binary_ +
+                              "' prop-apply --keys '2{Enter}{Enter}' --png '" + Temp("screen.png") +
+                              "' --trace '" + Temp("trace.txt") + "') 2>/dev/null";
+  const int status = std::system(limited.c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(Read(Temp("screen.png")), "old picture");
+  EXPECT_EQ(Read(Temp("trace.txt")), "old trace");
+  EXPECT_EQ(FolderContents(folder_),
+            (std::vector<std::string>{"folder", "screen.png", "stderr.txt", "trace.txt"}));
+}
+
+TEST_F(DrillRunTest, ASuccessfulWriteReplacesAFileAndKeepsALink) {
+  std::ofstream(Temp("trace.txt")) << "old trace";
+  fs::create_symlink(Temp("trace.txt"), Temp("link.txt"));
+  EXPECT_EQ(Run("prop-apply --keys 3 --trace '" + Temp("link.txt") + "'"), 0);
+  EXPECT_TRUE(fs::is_symlink(Temp("link.txt")));
+  EXPECT_TRUE(Read(Temp("trace.txt")).ends_with("\nend\n"));
+  // Written to standard output through its device, the trace arrives whole.
+  EXPECT_EQ(Run("prop-apply --keys 3 --trace /dev/stdout", Temp("out.txt")), 0);
+  EXPECT_EQ(Read(Temp("out.txt")), Read(Temp("trace.txt")));
+}
+
+TEST_F(DrillRunTest, LongKeyScriptsComeFromAFileOrStandardInput) {
+  // 20,000 presses of Enter are longer than one command-line argument may be.
+  std::string script = "2";
+  for (int i = 0; i < 20000; ++i) script += (i % 50 == 0 ? "\n" : "") + std::string("{Enter}");
+  std::ofstream(Temp("keys.txt")) << script;
+  EXPECT_EQ(
+      Run("prop-apply --keys-file '" + Temp("keys.txt") + "' --trace '" + Temp("a.txt") + "'"), 0);
+  EXPECT_EQ(
+      Run("prop-apply --keys-file - --trace '" + Temp("b.txt") + "' < '" + Temp("keys.txt") + "'"),
+      0);
+  const std::string trace = Read(Temp("a.txt"));
+  size_t enters = 0;
+  for (size_t at = trace.find("key {Enter}\n"); at != std::string::npos;
+       at = trace.find("key {Enter}\n", at + 1))
+    ++enters;
+  EXPECT_EQ(enters, 20000u);
+  EXPECT_EQ(trace, Read(Temp("b.txt")));
+}
+
+TEST_F(DrillRunTest, AMalformedScriptIsReportedWithItsPlace) {
+  std::ofstream(Temp("keys.txt")) << std::string(100000, '1') + "{Escape}";
+  EXPECT_EQ(Run("prop-apply --keys-file '" + Temp("keys.txt") + "'"), 2);
+  const std::string message = Read(Temp("stderr.txt"));
+  EXPECT_NE(message.find("at character 100001"), std::string::npos) << message.substr(0, 300);
+  EXPECT_NE(message.find("{Escape}"), std::string::npos);
+  EXPECT_LT(message.size(), 2000u);
+  EXPECT_EQ(Run("prop-apply --keys-file '" + Temp("missing.txt") + "'"), 2);
+  EXPECT_EQ(Run("prop-apply --keys 1 --keys-file '" + Temp("keys.txt") + "'"), 2);
+}
+
+TEST_F(DrillRunTest, ListsTheProgramsWithTitlesAndCounts) {
+  ASSERT_EQ(Run("--list", Temp("list.txt")), 0);
+  const std::string list = Read(Temp("list.txt"));
+  EXPECT_NE(list.find("prop-apply\t比例・反比例の利用\t7\n"), std::string::npos) << list;
+  EXPECT_NE(list.find("inverse-prop\t反比例\t14\n"), std::string::npos) << list;
+  EXPECT_NE(list.find("func-prop\t1年関数・比例\t10\n"), std::string::npos) << list;
+  EXPECT_NE(list.find("prop-graph\t比例のグラフ\t19\n"), std::string::npos) << list;
 }
 
 }  // namespace

@@ -69,5 +69,25 @@ TEST(HeadlessPlatformTest, FlushingNeverSwallowsAScriptedKey) {
   EXPECT_THROW(runtime.ReadKey(), ScriptEnd);
 }
 
+TEST(KeyScriptTest, SaysWhereAndWhatIsWrong) {
+  struct Case {
+    const char* script;
+    size_t position;
+    const char* piece;
+  };
+  for (const Case& c : {Case{"12{Enter}{Escape}3", 10, "{Escape}"}, Case{"あい{Enter", 3, "{Enter"},
+                        Case{"ab\xFF", 3, "\xFF"}, Case{"{{x{F99}", 4, "{F99}"}}) {
+    KeyScriptError error;
+    EXPECT_FALSE(ParseKeyScript(c.script, &error)) << c.script;
+    EXPECT_EQ(error.position, c.position) << c.script;
+    EXPECT_EQ(error.piece, c.piece) << c.script;
+    EXPECT_FALSE(error.why.empty());
+  }
+  // A long unclosed name is shortened, not echoed whole.
+  KeyScriptError error;
+  EXPECT_FALSE(ParseKeyScript("{" + std::string(5000, 'E'), &error));
+  EXPECT_LT(error.piece.size(), 40u);
+}
+
 }  // namespace
 }  // namespace drill

@@ -180,6 +180,12 @@ std::unique_ptr<WindowPlatform> OpenWindow(const std::string& title) {
   return std::make_unique<WindowPlatform>(std::move(state));
 }
 
+void LeaveWithoutTeardown(int status) {
+  std::cout.flush();
+  std::cerr.flush();
+  std::_Exit(status);
+}
+
 void ReportFatalError(const std::string& title, const std::string& reason) {
   const std::string message = "続行不可能なエラーが発生しました。" + reason;
   std::cerr << message << std::endl;

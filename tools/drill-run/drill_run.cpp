@@ -1,19 +1,19 @@
 // The headless runner: runs one of the four programs with a key script and a fixed clock, and
 // writes the trace of its drawing calls and a PNG of the final screen.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/menu/menu.hpp"
+#include "programs/program_list.hpp"
 #include "runtime/headless.hpp"
+#include "runtime/output_file.hpp"
 #include "runtime/runtime.hpp"
-#include "units/functions-proportion/unit.hpp"
-#include "units/inverse-proportion/unit.hpp"
-#include "units/proportion-applications/unit.hpp"
-#include "units/proportion-graphs/unit.hpp"
 
 namespace {
 
@@ -23,18 +23,24 @@ constexpr int kExitBadArguments = 2;
 constexpr int kExitErrorScreen = 3;
 
 constexpr std::string_view kUsage =
-    "usage: drill-run PROGRAM [--clock HH:MM:SS] [--keys SCRIPT] [--trace FILE] [--png FILE]\n"
-    "  PROGRAM   prop-apply, inverse-prop, func-prop or prop-graph\n"
-    "  --clock   the time of day of the whole run (default 12:00:00)\n"
-    "  --keys    the keys to type: characters as themselves, {Enter} {Space} {BS} {Del} {Clear}\n"
-    "            {Left} {Right} {Up} {Down} {F1}..{F11}, and {{ for a literal {\n"
-    "  --trace   write the trace of the run to FILE (- for standard output)\n"
-    "  --png     write the final screen to FILE as a PNG\n";
+    "usage: drill-run PROGRAM [--clock HH:MM:SS] [--keys SCRIPT | --keys-file FILE]\n"
+    "                 [--trace FILE] [--png FILE]\n"
+    "       drill-run --list\n"
+    "  PROGRAM      prop-apply, inverse-prop, func-prop or prop-graph\n"
+    "  --clock      the time of day of the whole run (default 12:00:00)\n"
+    "  --keys       the keys to type: characters as themselves, {Enter} {Space} {BS} {Del}\n"
+    "               {Clear} {Left} {Right} {Up} {Down} {F1}..{F11}, and {{ for a literal {\n"
+    "  --keys-file  the same script read from FILE (- for standard input); line breaks in it\n"
+    "               are not keys\n"
+    "  --trace      write the trace of the run to FILE (- for standard output)\n"
+    "  --png        write the final screen to FILE as a PNG\n"
+    "  --list       print each program's name, title and number of problems, tab-separated\n";
 
 struct Options {
   std::string program;
   std::string clock = "12:00:00";
   std::string keys;
+  std::optional<std::string> keys_file;
   std::optional<std::string> trace;
   std::optional<std::string> png;
 };
@@ -42,14 +48,6 @@ struct Options {
 int BadArguments(std::string_view message) {
   std::cerr << "drill-run: " << message << '\n' << kUsage;
   return kExitBadArguments;
-}
-
-const drill::UnitDefinition* FindUnit(std::string_view program) {
-  if (program == "prop-apply") return &drill::PropApplyUnit();
-  if (program == "inverse-prop") return &drill::InversePropUnit();
-  if (program == "func-prop") return &drill::FuncPropUnit();
-  if (program == "prop-graph") return &drill::PropGraphUnit();
-  return nullptr;
 }
 
 // "HH:MM:SS" with two digits each, a real time of day.
@@ -70,11 +68,13 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
                                           Options& options) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    if (arg == "--clock" || arg == "--keys" || arg == "--trace" || arg == "--png") {
+    if (arg == "--clock" || arg == "--keys" || arg == "--keys-file" || arg == "--trace" ||
+        arg == "--png") {
       if (i + 1 >= args.size()) return "missing value after " + std::string(arg);
       const std::string value(args[++i]);
       if (arg == "--clock") options.clock = value;
       if (arg == "--keys") options.keys = value;
+      if (arg == "--keys-file") options.keys_file = value;
       if (arg == "--trace") options.trace = value;
       if (arg == "--png") options.png = value;
     } else if (arg.starts_with("-")) {
@@ -86,7 +86,34 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
     }
   }
   if (options.program.empty()) return std::string("no program given");
+  if (options.keys_file && std::find(args.begin(), args.end(), "--keys") != args.end())
+    return std::string("--keys and --keys-file cannot both be given");
   return std::nullopt;
+}
+
+// The key script of a --keys-file: the whole file, or standard input for "-", without its line
+// breaks. Nothing when it cannot be read.
+std::optional<std::string> ReadKeysFile(const std::string& path) {
+  std::ifstream file;
+  std::istream* in = &std::cin;
+  if (path != "-") {
+    file.open(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    in = &file;
+  }
+  std::ostringstream text;
+  text << in->rdbuf();
+  if (in->bad()) return std::nullopt;
+  std::string script = text.str();
+  std::erase_if(script, [](char c) { return c == '\n' || c == '\r'; });
+  return script;
+}
+
+void ListPrograms() {
+  for (const drill::ProgramEntry& entry : drill::kPrograms) {
+    const drill::UnitDefinition& unit = entry.unit();
+    std::cout << entry.name << '\t' << unit.title << '\t' << unit.ProblemCount() << '\n';
+  }
 }
 
 }  // namespace
@@ -97,28 +124,33 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return kExitDone;
   }
+  if (args.size() == 1 && args[0] == "--list") {
+    ListPrograms();
+    return kExitDone;
+  }
   Options options;
   if (const auto error = ParseArguments(args, options)) return BadArguments(*error);
-  const drill::UnitDefinition* unit = FindUnit(options.program);
+  const drill::UnitDefinition* unit = drill::FindProgramUnit(options.program);
   if (unit == nullptr) return BadArguments("unknown program " + options.program);
   if (!IsClock(options.clock)) return BadArguments("--clock must be HH:MM:SS: " + options.clock);
-  auto keys = drill::ParseKeyScript(options.keys);
-  if (!keys) return BadArguments("malformed key script: " + options.keys);
-
-  std::ofstream trace_file;
-  std::ostream* trace = nullptr;
-  if (options.trace) {
-    if (*options.trace == "-") {
-      trace = &std::cout;
-    } else {
-      trace_file.open(*options.trace, std::ios::binary);
-      if (!trace_file) {
-        std::cerr << "drill-run: cannot write the trace to " << *options.trace << '\n';
-        return kExitOutputFailed;
-      }
-      trace = &trace_file;
-    }
+  if (options.keys_file) {
+    std::optional<std::string> script = ReadKeysFile(*options.keys_file);
+    if (!script) return BadArguments("cannot read the key script " + *options.keys_file);
+    options.keys = std::move(*script);
   }
+  drill::KeyScriptError script_error;
+  auto keys = drill::ParseKeyScript(options.keys, &script_error);
+  if (!keys) {
+    return BadArguments("malformed key script at character " +
+                        std::to_string(script_error.position) + ": " + script_error.why + ": " +
+                        script_error.piece);
+  }
+
+  // The trace is kept until the run is over and then written as a whole, so a failed write
+  // never leaves half a trace in place of what stood at the path.
+  std::ostringstream trace_buffer;
+  std::ostream* trace = nullptr;
+  if (options.trace) trace = *options.trace == "-" ? &std::cout : &trace_buffer;
 
   drill::HeadlessPlatform platform(std::move(*keys), options.clock);
   drill::Runtime runtime(platform);
@@ -127,12 +159,15 @@ int main(int argc, char** argv) {
   const drill::RunResult result = drill::RunDrill(runtime, *unit);
 
   int status = result == drill::RunResult::ErrorScreenShown ? kExitErrorScreen : kExitDone;
-  if (trace != nullptr) {
-    trace->flush();
-    if (!*trace) {
+  if (trace == &std::cout) {
+    std::cout.flush();
+    if (!std::cout) {
       std::cerr << "drill-run: writing the trace failed\n";
       status = kExitOutputFailed;
     }
+  } else if (trace != nullptr && !drill::WriteOutputFile(*options.trace, trace_buffer.str())) {
+    std::cerr << "drill-run: cannot write the trace to " << *options.trace << '\n';
+    status = kExitOutputFailed;
   }
   if (options.png && !drill::WritePng(runtime.surface(), *options.png)) {
     std::cerr << "drill-run: cannot write the PNG to " << *options.png << '\n';
