@@ -1,0 +1,157 @@
+// Random key streams through whole programs on a headless platform.
+#include "tools/key-fuzz/key_stream.hpp"
+
+#include <array>
+#include <cstdio>
+#include <deque>
+#include <random>
+#include <sstream>
+#include <string_view>
+
+#include "framework/menu/menu.hpp"
+#include "runtime/headless.hpp"
+#include "runtime/key_names.hpp"
+#include "runtime/runtime.hpp"
+
+namespace drill {
+namespace {
+
+// Pieces of key script, each typed as a whole, with how often each group is drawn.
+struct Group {
+  int weight;
+  std::vector<std::string_view> pieces;
+};
+
+const std::array<Group, 12> kGroups{{
+    {18, {"{Enter}"}},
+    {16, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+    {6, {"{Space}"}},
+    {12, {"{Left}", "{Right}", "{Up}", "{Down}"}},
+    {6, {"{BS}", "{Del}", "{Clear}"}},
+    {8, {"{F1}", "{F2}", "{F3}", "{F4}", "{F5}", "{F6}", "{F7}", "{F8}", "{F9}", "{F10}", "{F11}"}},
+    {8, {"x", "X", "y", "Y", "a", "A", "b", "B", "c", "l", "m", "n", "j", "k", "q",
+         "Q", "w", "W", "e", "r", "t", "i", "I", "s", "S", "v", "V", "z", "o"}},
+    {6, {"+",  "-", "*",  "/", "=", "<", ">", ",", "(", ")", ".", ":", "@", "[", "]", "?",
+         "{{", "'", "\"", "!", "#", "$", "%", "&", "^", "_", "|", "~", "`", ";", "\\"}},
+    // Half-width kana, full-width input from an input method, and other characters.
+    {3, {"ｱ", "ﾀ", "ﾝ", "ﾜ", "ｰ", "１", "２", "Ｘ", "ｘ", "＋", "／", "　", "あ", "漢", "①", "é"}},
+    // Menu choices followed by a start number, good or bad.
+    {4,
+     {"1{Enter}", "12{Enter}", "13{Enter}", "17{Enter}", "110{Enter}", "114{Enter}", "119{Enter}",
+      "10{Enter}", "120{Enter}", "1-3{Enter}", "12.5{Enter}", "11e9{Enter}", "1{Enter}{Enter}"}},
+    // The end-of-problem menus and the look-at-problems mode.
+    {3, {"2", "2{Enter}{Enter}{Enter}", "1", "3"}},
+    // Answers typed as a whole: fractions, roots, exponents.
+    {2,
+     {"{F10}4{Enter}3{Enter}{Enter}", "-{F10}2{Enter}1{Enter}{Enter}", "{F1}2{Enter}{Enter}",
+      "X{F2}{Enter}", "{F11}{F10}3{Enter}1{Enter}{Enter}", "1{F8}X{F8}5{Enter}"}},
+}};
+
+// Keys for a run: drawn on demand whenever the program waits, up to a budget.
+class RandomKeys : public Platform {
+ public:
+  RandomKeys(std::mt19937_64& random, long budget, std::string clock)
+      : random_(random), budget_(budget), clock_(std::move(clock)) {}
+
+  void TakeKeys(std::deque<KeyPress>& keys) override {
+    if (pending_.empty()) return;
+    keys.push_back(pending_.front());
+    history_.push_back(KeyName(pending_.front()));
+    if (history_.size() > kHistory) history_.pop_front();
+    pending_.pop_front();
+  }
+  void Idle(const Surface&) override {
+    if (!pending_.empty()) return;
+    if (typed_ >= budget_) throw ScriptEnd{};
+    const auto keys = ParseKeyScript(NextPiece());
+    pending_.insert(pending_.end(), keys->begin(), keys->end());
+    typed_ += static_cast<long>(pending_.size());
+  }
+  std::string ClockText() override { return clock_; }
+
+  long typed() const { return typed_; }
+  // The last keys taken, as a key script.
+  std::string History() const {
+    std::string script;
+    for (const auto& name : history_) script += name;
+    return script;
+  }
+
+ private:
+  static constexpr size_t kHistory = 200;
+
+  std::string_view NextPiece() {
+    int total = 0;
+    for (const Group& g : kGroups) total += g.weight;
+    int pick = std::uniform_int_distribution<int>(0, total - 1)(random_);
+    for (const Group& g : kGroups) {
+      if (pick < g.weight) {
+        return g.pieces[std::uniform_int_distribution<size_t>(0, g.pieces.size() - 1)(random_)];
+      }
+      pick -= g.weight;
+    }
+    return "{Enter}";
+  }
+
+  std::mt19937_64& random_;
+  long budget_;
+  long typed_ = 0;
+  std::string clock_;
+  std::deque<KeyPress> pending_;
+  std::deque<std::string> history_;
+};
+
+// Counts the problems a run starts, from its trace, without keeping the trace.
+class ProblemCounter : public std::streambuf {
+ public:
+  int starts = 0;
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (c == traits_type::eof()) return c;
+    if (c == '\n') {
+      if (line_.rfind("problem ", 0) == 0) ++starts;
+      line_.clear();
+    } else if (line_.size() < 8) {
+      line_ += static_cast<char>(c);
+    }
+    return c;
+  }
+
+ private:
+  std::string line_;
+};
+
+}  // namespace
+
+FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed) {
+  FuzzResult result;
+  std::mt19937_64 random(seed);
+  while (result.keys < keys) {
+    char clock[9];
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d",
+                  std::uniform_int_distribution<int>(0, 23)(random),
+                  std::uniform_int_distribution<int>(0, 59)(random),
+                  std::uniform_int_distribution<int>(0, 59)(random));
+    const long budget =
+        std::min(keys - result.keys, std::uniform_int_distribution<long>(50, 4000)(random));
+    RandomKeys platform(random, budget, clock);
+    Runtime runtime(platform);
+    ProblemCounter counter;
+    std::ostream trace(&counter);
+    runtime.SetTrace(&trace);
+    const RunResult run = RunDrill(runtime, unit);
+    result.sessions += 1;
+    result.keys += platform.typed();
+    result.problem_starts += counter.starts;
+    if (platform.typed() < budget && run == RunResult::Ended) result.program_ends += 1;
+    if (run == RunResult::ErrorScreenShown) {
+      result.failures.push_back(unit.program + " --clock " + clock + ": error screen after " +
+                                std::to_string(platform.typed()) +
+                                " keys; the last keys: " + platform.History());
+    }
+  }
+  return result;
+}
+
+}  // namespace drill
