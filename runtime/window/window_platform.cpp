@@ -13,8 +13,8 @@
 #include <stdexcept>
 
 #include "runtime/pixels.hpp"
+#include "runtime/present_gate.hpp"
 #include "runtime/window/event_translator.hpp"
-#include "runtime/window/present_gate.hpp"
 
 namespace drill {
 namespace {
@@ -244,15 +244,19 @@ void WindowPlatform::HandlePendingEvents() {
 
 void WindowPlatform::Present(const Surface& surface) {
   State& s = *state_;
+  // Only the rows that changed since the last present are converted and uploaded.
+  const PresentGate::Rows rows = s.gate.changed();
+  const SDL_Rect area{0, rows.first, kSurfaceWidth, rows.count};
   void* pixels = nullptr;
   int pitch = 0;
-  if (SDL_LockTexture(s.texture.get(), nullptr, &pixels, &pitch) != 0)
+  if (SDL_LockTexture(s.texture.get(), &area, &pixels, &pitch) != 0)
     throw std::runtime_error(SdlReason("画面を表示できません"));
   const int stride = pitch / static_cast<int>(sizeof(std::uint32_t));
-  ToArgb(surface,
-         std::span<std::uint32_t>(static_cast<std::uint32_t*>(pixels),
-                                  static_cast<size_t>(stride) * kSurfaceHeight),
-         stride);
+  ToArgbRows(
+      surface, rows.first, rows.count,
+      std::span<std::uint32_t>(static_cast<std::uint32_t*>(pixels),
+                               static_cast<size_t>(stride) * static_cast<size_t>(rows.count)),
+      stride);
   SDL_UnlockTexture(s.texture.get());
   const Rgb background = kPalette[0];
   SDL_SetRenderDrawColor(s.renderer.get(), background.r, background.g, background.b, 255);

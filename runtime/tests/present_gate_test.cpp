@@ -1,5 +1,5 @@
 // When the window shows the surface: on changed pixels only, at most once per refresh.
-#include "runtime/window/present_gate.hpp"
+#include "runtime/present_gate.hpp"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +51,38 @@ TEST(PresentGate, InvalidatedWindowIsRedrawnWithTheSamePixels) {
   EXPECT_EQ(gate.Check(surface, t0 + milliseconds(20)), Verdict::Present);
   gate.Presented(surface, t0 + milliseconds(20));
   EXPECT_EQ(gate.Check(surface, t0 + milliseconds(40)), Verdict::Unchanged);
+}
+
+TEST(PresentGate, NamesOnlyTheRowsThatChanged) {
+  PresentGate gate(milliseconds(16));
+  Surface surface(8, 10);
+  auto t = PresentGate::Clock::now();
+  ASSERT_EQ(gate.Check(surface, t), Verdict::Present);
+  EXPECT_EQ(gate.changed().first, 0);
+  EXPECT_EQ(gate.changed().count, 10) << "the first frame is shown whole";
+  gate.Presented(surface, t);
+
+  surface.Set(7, 3, 9);
+  surface.Set(0, 6, 9);
+  t += milliseconds(20);
+  ASSERT_EQ(gate.Check(surface, t), Verdict::Present);
+  EXPECT_EQ(gate.changed().first, 3);
+  EXPECT_EQ(gate.changed().count, 4);
+  gate.Presented(surface, t);
+
+  // What was shown is remembered row by row: the rows outside the change were already right.
+  surface.Set(7, 9, 1);
+  t += milliseconds(20);
+  ASSERT_EQ(gate.Check(surface, t), Verdict::Present);
+  EXPECT_EQ(gate.changed().first, 9);
+  EXPECT_EQ(gate.changed().count, 1);
+  gate.Presented(surface, t);
+  EXPECT_EQ(gate.Check(surface, t + milliseconds(20)), Verdict::Unchanged);
+  EXPECT_EQ(gate.changed().count, 0);
+
+  gate.Invalidate();
+  ASSERT_EQ(gate.Check(surface, t + milliseconds(40)), Verdict::Present);
+  EXPECT_EQ(gate.changed().count, 10);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Decides when the window shows the surface: only when its pixels differ from those last shown,
+// Decides when a window shows the surface: only when its pixels differ from those last shown,
 // and never more often than the display refreshes.
 #pragma once
 
@@ -26,8 +26,15 @@ class PresentGate {
   // The window lost what it showed (exposed, resized, full screen toggled): show it again.
   void Invalidate() { invalid_ = true; }
 
-  Verdict Check(const Surface& surface, Clock::time_point now) const;
-  // Records the pixels just shown.
+  // Compares the surface with what was shown last and remembers which rows differ.
+  Verdict Check(const Surface& surface, Clock::time_point now);
+  // The rows found changed by the last Check: only these need converting and uploading (all of
+  // them after Invalidate). `count` is 0 when nothing changed.
+  struct Rows {
+    int first = 0, count = 0;
+  };
+  Rows changed() const { return changed_; }
+  // Records the pixels just shown: the changed rows.
   void Presented(const Surface& surface, Clock::time_point now);
   // When a frame refused as TooSoon may go out.
   Clock::time_point NextAllowed() const { return last_present_ + interval_; }
@@ -37,6 +44,7 @@ class PresentGate {
   Clock::time_point last_present_{};
   std::vector<std::uint8_t> shown_;
   bool invalid_ = true;
+  Rows changed_;
 };
 
 }  // namespace drill
