@@ -1,9 +1,15 @@
 // Random key streams through whole programs on a headless platform.
 #include "tools/key-fuzz/key_stream.hpp"
 
+#include <malloc.h>
+
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <deque>
+#include <functional>
+#include <limits>
 #include <random>
 #include <sstream>
 #include <string_view>
@@ -53,6 +59,11 @@ class RandomKeys : public Platform {
   RandomKeys(std::mt19937_64& random, long budget, std::string clock)
       : random_(random), budget_(budget), clock_(std::move(clock)) {}
 
+  // Called at every wait for a key, before the next key is drawn; may end the run by throwing.
+  std::function<void()> on_wait;
+  // Which pieces of script may be typed (all when empty).
+  std::function<bool(std::string_view)> allowed;
+
   void TakeKeys(std::deque<KeyPress>& keys) override {
     if (pending_.empty()) return;
     keys.push_back(pending_.front());
@@ -62,6 +73,7 @@ class RandomKeys : public Platform {
   }
   void Idle(const Surface&) override {
     if (!pending_.empty()) return;
+    if (on_wait) on_wait();
     if (typed_ >= budget_) throw ScriptEnd{};
     const auto keys = ParseKeyScript(NextPiece());
     pending_.insert(pending_.end(), keys->begin(), keys->end());
@@ -81,6 +93,13 @@ class RandomKeys : public Platform {
   static constexpr size_t kHistory = 200;
 
   std::string_view NextPiece() {
+    for (;;) {
+      const std::string_view piece = AnyPiece();
+      if (!allowed || allowed(piece)) return piece;
+    }
+  }
+
+  std::string_view AnyPiece() {
     int total = 0;
     for (const Group& g : kGroups) total += g.weight;
     int pick = std::uniform_int_distribution<int>(0, total - 1)(random_);
@@ -122,6 +141,11 @@ class ProblemCounter : public std::streambuf {
   std::string line_;
 };
 
+// Heap bytes in use now.
+long HeapInUse() {
+  return static_cast<long>(mallinfo2().uordblks);
+}
+
 }  // namespace
 
 FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed) {
@@ -150,6 +174,43 @@ FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed
                                 std::to_string(platform.typed()) +
                                 " keys; the last keys: " + platform.History());
     }
+  }
+  return result;
+}
+
+SoakResult Soak(const UnitDefinition& unit, int problems, int early, std::uint64_t seed) {
+  SoakResult result;
+  std::mt19937_64 random(seed);
+  RandomKeys platform(random, std::numeric_limits<long>::max(), "10:20:30");
+  // Without "3" the pupil never ends the program, wherever the keys fall.
+  platform.allowed = [](std::string_view piece) {
+    return piece.find('3') == std::string_view::npos;
+  };
+  Runtime runtime(platform);
+  ProblemCounter counter;
+  std::ostream trace(&counter);
+  runtime.SetTrace(&trace);
+
+  const char session_top = 0;
+  const auto top = reinterpret_cast<std::uintptr_t>(&session_top);
+  platform.on_wait = [&] {
+    const char here = 0;
+    const long depth = static_cast<long>(top - reinterpret_cast<std::uintptr_t>(&here));
+    result.stack = std::max(result.stack, depth);
+    if (counter.starts <= early) {
+      result.early_stack = result.stack;
+      result.early_heap = HeapInUse();
+    }
+    if (counter.starts >= problems) throw ScriptEnd{};
+  };
+  const RunResult run = RunDrill(runtime, unit);
+  result.problems = counter.starts;
+  result.keys = platform.typed();
+  result.heap = HeapInUse();
+  if (run == RunResult::ErrorScreenShown) {
+    result.error_screen = true;
+    result.failure = unit.program + ": error screen after " + std::to_string(result.keys) +
+                     " keys; the last keys: " + platform.History();
   }
   return result;
 }

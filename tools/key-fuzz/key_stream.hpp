@@ -23,4 +23,19 @@ struct FuzzResult {
 // runs. A failure names the clock and the key script that led to the error screen.
 FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed);
 
+// One long session: random keys (never "3", so the session never ends) until `problems`
+// problems have been started, with what the session used early on and at its end.
+struct SoakResult {
+  int problems = 0;
+  long keys = 0;
+  bool error_screen = false;
+  std::string failure;
+  // The deepest stack seen while waiting for a key, in bytes below where the session began:
+  // over the first `early` problems, and over the whole session.
+  long early_stack = 0, stack = 0;
+  // Heap in use after the first `early` problems and at the end, in bytes.
+  long early_heap = 0, heap = 0;
+};
+SoakResult Soak(const UnitDefinition& unit, int problems, int early, std::uint64_t seed);
+
 }  // namespace drill
