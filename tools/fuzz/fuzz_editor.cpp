@@ -1,0 +1,33 @@
+// Fuzz target: any key sequence typed into the answer editor, with one to five blanks. A crash,
+// a sanitizer report or an exception other than running out of keys is a fault.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "framework/drill.hpp"
+#include "framework/editor/editor.hpp"
+#include "tools/fuzz/fuzz_keys.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace drill;
+  if (size == 0) return 0;
+  const std::span<const std::uint8_t> bytes(data, size);
+  HeadlessPlatform platform(KeysFromBytes(bytes.subspan(1)));
+  Runtime rt(platform);
+  const char* codes[] = {"Q", "W", "E", "R", "T", "@", "I", "[", "]", "S", "V"};
+  for (int i = 1; i <= 11; ++i) rt.DefineFunctionKey(i, codes[i - 1]);
+  static const UnitDefinition unit{"fuzz", "fuzz", {}};
+  Drill d(rt, unit);
+  d.KOTAE_SU = d.KOTAE_SU1 = 1 + bytes[0] % 5;
+  for (int k = 1; k <= d.KOTAE_SU; ++k) {
+    d.TANI_s[k] = k % 2 ? "　本　" : "";
+    d.TKAI_s[1][k] = "12";
+  }
+  d.SKAI_s = "12";
+  // Answers one after another, as attempts do, until the keys run out.
+  try {
+    for (int attempt = 0; attempt < 3; ++attempt) AnswerEntry(d);
+  } catch (const ScriptEnd&) {
+  }
+  return 0;
+}

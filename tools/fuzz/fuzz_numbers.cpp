@@ -1,0 +1,35 @@
+// Fuzz target: any text read as a number, and any keys typed at the start-number prompt. ToNumber
+// never fails, a number's text reads back as the same number, and the prompt takes every key.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "framework/drill.hpp"
+#include "framework/errors/errors.hpp"
+#include "runtime/numbers.hpp"
+#include "tools/fuzz/fuzz_keys.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace drill;
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const float value = ToNumber(text);
+  if (std::isfinite(value) && ToNumber(NumberToText(value)) != value) std::abort();
+
+  HeadlessPlatform platform(KeysFromBytes(std::span<const std::uint8_t>(data, size)));
+  Runtime rt(platform);
+  static const UnitDefinition unit{"fuzz", "fuzz", {}};
+  Drill d(rt, unit);
+  d.X = 560;
+  d.Y = 270;
+  try {
+    for (;;) {
+      ReadNumber(d);
+      ToNumber(d.A_s);
+    }
+  } catch (const ScriptEnd&) {
+  }
+  return 0;
+}
