@@ -42,11 +42,16 @@ class Pupil : public Platform {
   void Idle(const Surface&) override {
     if (!pending_.empty()) return;
     if (bursts_.empty() && respond) Type(respond());
+    if (!bursts_.empty()) ++bursts_read_;
     if (bursts_.empty()) throw ScriptEnd{};
     pending_.insert(pending_.end(), bursts_.front().begin(), bursts_.front().end());
     bursts_.pop_front();
   }
   std::string ClockText() override { return "12:00:00"; }
+
+  // Groups of keys typed but not yet pressed, and those pressed so far.
+  size_t Unread() const { return bursts_.size(); }
+  int BurstsRead() const { return bursts_read_; }
 
  private:
   static std::vector<KeyPress> Parse(const std::string& script) {
@@ -56,6 +61,7 @@ class Pupil : public Platform {
   }
   std::deque<std::vector<KeyPress>> bursts_;
   std::deque<KeyPress> pending_;
+  int bursts_read_ = 0;
 };
 
 // The keys that move the marker from the origin through `points` (plane units), fixing each.
@@ -94,16 +100,20 @@ struct Lesson {
   Drill d;
   std::ostringstream out;
   std::vector<std::string> trace;
-  // Keys for each start, made when the start first waits: the right ones unless a test says.
-  std::function<std::string(const Drill&)> keys_for_start = RightKeys;
+  // Types the keys of each start when it first waits: the right ones unless a test says.
+  std::function<void(Lesson&)> at_start = [](Lesson& lesson) {
+    lesson.pupil.Type(RightKeys(lesson.d));
+  };
 
   explicit Lesson(int seed) : d(rt, InversePropUnit()) {
     rt.SetTrace(&out);
     rt.SeedRandom(seed);
     pupil.respond = [this]() {
-      if (answered_) return std::string();
-      answered_ = true;
-      return keys_for_start(d);
+      if (!answered_) {
+        answered_ = true;
+        at_start(*this);
+      }
+      return std::string();
     };
   }
 
