@@ -1,0 +1,57 @@
+// Speed of inverse-prop's heaviest steps: the last pass of problems 9 and 10, in which the
+// hyperbola is drawn from 1000 points a branch, and the full curve of problems 11 to 14, each
+// with the conversion of the surface for presenting it.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "framework/drill.hpp"
+#include "framework/planes/planes.hpp"
+#include "framework/renderer/renderer.hpp"
+#include "runtime/headless.hpp"
+#include "runtime/pixels.hpp"
+#include "units/inverse-proportion/unit.hpp"
+
+namespace drill {
+namespace {
+
+struct Bench {
+  HeadlessPlatform platform;
+  Runtime rt{platform};
+  Drill d{rt, InversePropUnit()};
+  std::vector<std::uint32_t> argb = std::vector<std::uint32_t>(kSurfaceWidth * kSurfaceHeight);
+  void Present() { ToArgb(rt.surface(), argb); }
+};
+
+// The pass's two lines, the curve from 1001 dots a branch, the lines erased, and presenting.
+void ThousandPointPassAndPresent(benchmark::State& state) {
+  Bench b;
+  DrawStandardPlane(b.d);
+  for (auto _ : state) {
+    RenderAt(b.d, 160, 306, 13, "点の個数を1000個にします。");
+    RenderAt(b.d, 160, 360, 9, "何かキーを押して下さい。");
+    b.d.AA = -8;
+    b.d.HABA = 1000;
+    DrawHyperbola(b.d);
+    b.rt.DrawLine(160, 306, 608, 396, 0, Shape::Fill);
+    b.Present();
+  }
+}
+BENCHMARK(ThousandPointPassAndPresent)->Unit(benchmark::kMicrosecond);
+
+// Problems 11 to 14: the plane and the whole curve, 1,000 steps a branch, then presenting.
+void PlaneWithFullHyperbolaAndPresent(benchmark::State& state) {
+  Bench b;
+  for (auto _ : state) {
+    DrawStandardPlane(b.d);
+    b.d.AA = 30;
+    b.d.HABA = 1000;
+    b.d.CCC2 = 15;
+    DrawHyperbola(b.d);
+    b.Present();
+  }
+}
+BENCHMARK(PlaneWithFullHyperbolaAndPresent)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace drill
