@@ -7,6 +7,10 @@
 namespace drill {
 namespace {
 
+const std::string kStatement =
+    "次の①から③の表について、"
+    "反比例の関係なら１を、比例なら２を、どちらでもなければ３を入力しなさい。";
+
 // Type codes kept in F(10..12) for tables ① to ③.
 constexpr float kInverse = 1, kProportion = 2;
 
@@ -51,9 +55,7 @@ Handoff Start(Drill& d) {
   // Made after the number-text step, which would otherwise overwrite them with number texts.
   for (int j = 0; j < 3; ++j) d.F_s[15 + j] = Verdict(d.F[10 + j]);
 
-  RenderAt(d, 64, 72, 15,
-           "次の①から③の表について、反比例の関係なら１を、比例なら２を、どちらでもなければ３を入"
-           "力しなさい。");
+  RenderAt(d, 64, 72, 15, kStatement);
   DrawSideNote(d, SideNote::A);
   const char* const labels[] = {"①", "②", "③"};
   for (int j = 0; j < 3; ++j) {

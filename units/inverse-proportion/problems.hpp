@@ -9,27 +9,25 @@
 
 namespace drill {
 
-ProblemRoutines
-RectangleProblem();  // 1: rectangle of given area (problems01to02_word_problems.cpp)
-ProblemRoutines JourneyTimeProblem();    // 2: time for a distance
-ProblemRoutines CompleteTableProblem();  // 3: complete the table (problems03to04_value_tables.cpp)
-ProblemRoutines ReadTableProblem();      // 4: read the table
-ProblemRoutines
-ClassifyTablesProblem();  // 5: three tables classified (problem05_classify_tables.cpp)
-ProblemRoutines
-FormulaFromPairProblem6();  // 6-7: formula from one pair (problems06to07_formula_from_a_pair.cpp)
-ProblemRoutines FormulaFromPairProblem7();
-ProblemRoutines
-FormulaAndValueProblem();  // 8: formula, then x for a y (problem08_formula_and_value.cpp)
-ProblemRoutines
-PlotHyperbolaProblem9();  // 9-10: table, points, hyperbola (problems09to10_plotted_hyperbola.cpp)
-ProblemRoutines PlotHyperbolaProblem10();
-ProblemRoutines
-DrawHyperbolaProblem11();  // 11-12: draw it, then judge it (problems11to12_draw_hyperbola.cpp)
-ProblemRoutines DrawHyperbolaProblem12();
-ProblemRoutines ReadHyperbolaProblem13();  // 13-14: formula of a drawn hyperbola
-                                           // (problems13to14_read_hyperbola.cpp)
-ProblemRoutines ReadHyperbolaProblem14();
+// Problem k's file starts with its number: problems01to02_word_problems.cpp (1 rectangle, 2
+// journey), problems03to04_value_tables.cpp, problem05_classify_tables.cpp,
+// problems06to07_formula_from_a_pair.cpp, problem08_formula_and_value.cpp,
+// problems09to10_plotted_hyperbola.cpp, problems11to12_draw_hyperbola.cpp,
+// problems13to14_read_hyperbola.cpp.
+ProblemRoutines RectangleProblem();         // 1: formula and constant, rectangle of given area
+ProblemRoutines JourneyTimeProblem();       // 2: the same, time for a distance
+ProblemRoutines CompleteTableProblem();     // 3: complete the value table
+ProblemRoutines ReadTableProblem();         // 4: read factors, product and a value off it
+ProblemRoutines ClassifyTablesProblem();    // 5: three shuffled tables classified
+ProblemRoutines FormulaFromPairProblem6();  // 6: formula from one pair, positive constant
+ProblemRoutines FormulaFromPairProblem7();  // 7: the same, negative constant
+ProblemRoutines FormulaAndValueProblem();   // 8: formula, then the x for a y
+ProblemRoutines PlotHyperbolaProblem9();    // 9: table points plotted, hyperbola emerges
+ProblemRoutines PlotHyperbolaProblem10();   // 10: the same, negative constant
+ProblemRoutines DrawHyperbolaProblem11();   // 11: draw the hyperbola, then judge the drawing
+ProblemRoutines DrawHyperbolaProblem12();   // 12: the same, negative constant
+ProblemRoutines ReadHyperbolaProblem13();   // 13: formula of a drawn hyperbola
+ProblemRoutines ReadHyperbolaProblem14();   // 14: the same, negative constant
 
 // The side note on what inverse proportion means: A (problems 1-5) ends on the name of the
 // constant, B (problems 6-8) on the constant product.

@@ -2,7 +2,6 @@
 // of its points on the plane, and once all four are right the hyperbola emerges from 20, 40,
 // 100 and 1000 points a branch. These problems judge the points themselves.
 #include <array>
-#include <cmath>
 
 #include "units/inverse-proportion/problems.hpp"
 
@@ -73,7 +72,7 @@ bool AllPointsOnCurve(Drill& d) {
   return d.AINP_s == d.SKAI_s;
 }
 
-// The texts of the four passes: the first with full-width digits, as it has always read.
+// The four passes and their texts (the first written with full-width digits).
 constexpr std::array<int, 4> kDotsPerBranch{20, 40, 100, 1000};
 const std::array<std::string, 4> kPassTexts{"点の個数を２０個にします。",
                                             "点の個数を40個にします。", "点の個数を100個にします。",
@@ -92,6 +91,17 @@ void LetTheCurveEmerge(Drill& d) {
   }
 }
 
+// The big mark of the check, over the origin: a circle when all points are right (FF = 2), else a
+// cross.
+void DrawMarkOverOrigin(Drill& d) {
+  if (d.FF == 2) {
+    d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
+    return;
+  }
+  d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
+  d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
+}
+
 Handoff Pose(Drill& d, Sign sign) {
   BeginProblem(d, 800, 135);
   DrawTable(d, sign);
@@ -100,17 +110,10 @@ Handoff Pose(Drill& d, Sign sign) {
 
   DrawStandardPlane(d);
   EnterPointsFromOrigin(d, kPoints);
-  const bool right = AllPointsOnCurve(d);
-  // The big mark stands over the origin; the strip follows the attempt loop's rules.
-  if (!right) {
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
-  } else {
-    d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
-  }
-  d.FF = right ? 2 : 1;
+  d.FF = AllPointsOnCurve(d) ? 2 : 1;
+  DrawMarkOverOrigin(d);
   RecordJudgement(d, EnteredPointTexts(d, kPoints));
-  if (!right) {
+  if (d.FF == 1) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     WaitForFreshKey(d);
     // Keys typed after the pause must not fix points in the next start.

@@ -1,7 +1,5 @@
 // Problems 11 and 12: the pupil draws the graph of y = a/x on paper (a > 0 in 11, a < 0 in 12),
 // then the program draws it and the pupil judges the drawing: 1 right, anything else wrong.
-#include <cmath>
-
 #include "units/inverse-proportion/problems.hpp"
 
 namespace drill {

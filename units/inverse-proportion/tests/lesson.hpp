@@ -42,16 +42,14 @@ class Pupil : public Platform {
   void Idle(const Surface&) override {
     if (!pending_.empty()) return;
     if (bursts_.empty() && respond) Type(respond());
-    if (!bursts_.empty()) ++bursts_read_;
     if (bursts_.empty()) throw ScriptEnd{};
     pending_.insert(pending_.end(), bursts_.front().begin(), bursts_.front().end());
     bursts_.pop_front();
   }
   std::string ClockText() override { return "12:00:00"; }
 
-  // Groups of keys typed but not yet pressed, and those pressed so far.
+  // Groups of keys typed but not yet pressed.
   size_t Unread() const { return bursts_.size(); }
-  int BurstsRead() const { return bursts_read_; }
 
  private:
   static std::vector<KeyPress> Parse(const std::string& script) {
@@ -61,7 +59,6 @@ class Pupil : public Platform {
   }
   std::deque<std::vector<KeyPress>> bursts_;
   std::deque<KeyPress> pending_;
-  int bursts_read_ = 0;
 };
 
 // The keys that move the marker from the origin through `points` (plane units), fixing each.

@@ -2,6 +2,8 @@
 // the curve, the same right point may be fixed four times, the big mark stands over the origin,
 // the strip keeps the attempt loop's rules, and keys typed ahead of a pause or a start are lost
 // rather than fixing points.
+#include <set>
+
 #include "units/inverse-proportion/tests/lesson.hpp"
 
 namespace drill::testing {
@@ -63,22 +65,22 @@ TEST(PlottedHyperbola, AnyPointOnTheCurveCountsAndTheSamePointFourTimesPasses) {
 }
 
 TEST(PlottedHyperbola, APointOffTheCurveByAFractionIsWrong) {
-  // y = 10/x at x = 3 is 10/3: neither (3, 3) nor (3, 4) is on it.
+  // y = 10/x at x = 3 is 10/3, so (3, 3) is off the curve; y = 6/x passes (3, 2).
   Lesson lesson(1);
+  lesson.at_start = [](Lesson& l) {
+    const int a = static_cast<int>(l.d.T[1]);
+    l.pupil.Type(PointKeys({{3, a / 3}, {1, a}, {2, a / 2}, {-1, -a}}) + "{Space}" +
+                 (a % 3 == 0 ? Repeat("{Space}", 4) : ""));
+  };
+  std::set<int> constants;
   for (int start = 0; start < 40; ++start) {
-    lesson.at_start = [](Lesson& l) {
-      const int a = static_cast<int>(l.d.T[1]);
-      if (a % 3 != 0) {
-        l.pupil.Type(PointKeys({{3, a / 3}, {1, a}, {2, a / 2}, {-1, -a}}) + "{Space}");
-      } else {
-        l.pupil.Type(RightKeys(l.d));
-      }
-    };
     const int next = lesson.Run(9);
     const int a = static_cast<int>(lesson.d.T[1]);
+    constants.insert(a);
     EXPECT_EQ(next, a % 3 == 0 ? 10 : 9) << a;
     EXPECT_EQ(lesson.d.AINP_s, a % 3 == 0 ? "1111" : "0111") << a;
   }
+  EXPECT_EQ(constants, (std::set<int>{4, 6, 8, 10}));
 }
 
 // A wrong check shows the cross, asks for a key and starts the problem again with another
