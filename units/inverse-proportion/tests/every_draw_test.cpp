@@ -284,7 +284,10 @@ TEST(EveryDraw, Problems9And10PlotTheTableAndItsHyperbola) {
     for (int m = 2; m <= 5; ++m) draws.cases.insert({sign * float(2 * m)});
     ForEveryDraw(draws, [sign](const Lesson& lesson) {
       const Drill& d = lesson.d;
-      const double a = sign * FractionNumerator(lesson.RenderedAt(80, 72));
+      const std::string statement = lesson.RenderedAt(80, 72);
+      // A negative constant is shown as minus the fraction.
+      EXPECT_EQ(statement.find("Y=-ﾀ") != std::string::npos, sign < 0) << statement;
+      const double a = sign * FractionNumerator(statement);
       const auto xs = TableRow(lesson, 128, 144, 8), ys = TableRow(lesson, 128, 165.6f, 8);
       EXPECT_EQ(xs[0], "χ");
       EXPECT_EQ(ys[4], "×");
@@ -353,6 +356,10 @@ TEST(EveryDraw, Problems13And14ReadTheConstantOffTheCurve) {
       const auto point = NumbersIn(lesson.RenderedAt(80, 216));
       ASSERT_GE(point.size(), 2u);
       EXPECT_EQ(3 * point[1], std::labs(a));
+      // "A=3*6=18", or with a negative y in brackets "A=3*(-6)=-18".
+      const std::string y = std::to_string(a / 3), product = std::to_string(a);
+      EXPECT_EQ(lesson.RenderedAt(80, 306),
+                a > 0 ? "A=3*" + y + "=" + product : "A=3*(" + y + ")=" + product);
     });
   }
 }
