@@ -1,6 +1,5 @@
-// Speed of inverse-prop's heaviest steps: the last pass of problems 9 and 10, in which the
-// hyperbola is drawn from 1000 points a branch, and the full curve of problems 11 to 14, each
-// with the conversion of the surface for presenting it.
+// Speed of inverse-prop's heaviest steps, each with the conversion for presenting: the last pass
+// of problems 9 and 10 (1000 points a branch) and the full curve of problems 11 to 14.
 #include <benchmark/benchmark.h>
 
 #include <vector>

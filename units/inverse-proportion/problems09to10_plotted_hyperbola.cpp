@@ -1,6 +1,5 @@
-// Problems 9 and 10: the value table of y = a/x (a > 0 in 9, a < 0 in 10); the pupil marks four
-// of its points on the plane, and once all four are right the hyperbola emerges from 20, 40,
-// 100 and 1000 points a branch. These problems judge the points themselves.
+// Problems 9 and 10: the pupil plots four points of a table of y = a/x (a > 0, a < 0) and, once
+// they are right, watches the hyperbola emerge from 20, 40, 100 and 1000 points a branch.
 #include <array>
 
 #include "units/inverse-proportion/problems.hpp"

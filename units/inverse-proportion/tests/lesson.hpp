@@ -1,6 +1,5 @@
-// Test support for inverse-prop: a pupil at the keyboard who types keys one at a time or several
-// at once (typed ahead of a pause), and who answers what the screen asks when nothing is typed;
-// and one drill of the unit on those keys, with its trace.
+// Test support for inverse-prop: a pupil who types keys one at a time or several at once (typed
+// ahead of a pause) and answers each start, and one drill of the unit on those keys, traced.
 #pragma once
 
 #include <gtest/gtest.h>

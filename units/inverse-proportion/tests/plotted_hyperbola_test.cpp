@@ -1,7 +1,5 @@
-// Problems 9 and 10 judge the entered points themselves: a point on the y axis is simply not on
-// the curve, the same right point may be fixed four times, the big mark stands over the origin,
-// the strip keeps the attempt loop's rules, and keys typed ahead of a pause or a start are lost
-// rather than fixing points.
+// Problems 9 and 10's own check of the entered points, their marks and strip, and the keys typed
+// ahead of their pauses and starts.
 #include <set>
 
 #include "units/inverse-proportion/tests/lesson.hpp"

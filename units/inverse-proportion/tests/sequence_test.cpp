@@ -1,6 +1,5 @@
-// Each problem reached after every other problem of the unit: it draws afresh, judges the right
-// answer right, puts its mark where it belongs and its first-try mark in its own cell, whatever
-// the problem before left behind; and whole runs of the program in both modes.
+// Each problem reached after every other one of the unit, the decisions problems 8, 11 and 12
+// carry, and whole runs of the program in both modes.
 #include <functional>
 
 #include "framework/testing/scenario.hpp"
