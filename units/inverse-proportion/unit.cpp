@@ -1,8 +1,7 @@
-// The unit of inverse-prop: its problem table, problem k in slot k. Slots still to be built hold a
-// placeholder.
+// The unit of inverse-prop: its problem table, problem k in slot k.
 #include "units/inverse-proportion/unit.hpp"
 
-#include "units/proportion-applications/problem_template.hpp"
+#include "units/inverse-proportion/problems.hpp"
 
 namespace drill {
 
@@ -10,20 +9,20 @@ const UnitDefinition& InversePropUnit() {
   static const UnitDefinition unit{"inverse-prop",
                                    "反比例",
                                    {
-                                       PlaceholderProblem(),  // 1
-                                       PlaceholderProblem(),  // 2
-                                       PlaceholderProblem(),  // 3
-                                       PlaceholderProblem(),  // 4
-                                       PlaceholderProblem(),  // 5
-                                       PlaceholderProblem(),  // 6
-                                       PlaceholderProblem(),  // 7
-                                       PlaceholderProblem(),  // 8
-                                       PlaceholderProblem(),  // 9
-                                       PlaceholderProblem(),  // 10
-                                       PlaceholderProblem(),  // 11
-                                       PlaceholderProblem(),  // 12
-                                       PlaceholderProblem(),  // 13
-                                       PlaceholderProblem(),  // 14
+                                       RectangleProblem(),         // 1
+                                       JourneyTimeProblem(),       // 2
+                                       CompleteTableProblem(),     // 3
+                                       ReadTableProblem(),         // 4
+                                       ClassifyTablesProblem(),    // 5
+                                       FormulaFromPairProblem6(),  // 6
+                                       FormulaFromPairProblem7(),  // 7
+                                       FormulaAndValueProblem(),   // 8
+                                       PlotHyperbolaProblem9(),    // 9
+                                       PlotHyperbolaProblem10(),   // 10
+                                       DrawHyperbolaProblem11(),   // 11
+                                       DrawHyperbolaProblem12(),   // 12
+                                       ReadHyperbolaProblem13(),   // 13
+                                       ReadHyperbolaProblem14(),   // 14
                                    }};
   return unit;
 }

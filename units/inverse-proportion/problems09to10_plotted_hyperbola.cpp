@@ -1,0 +1,153 @@
+// Problems 9 and 10: the pupil plots four points of a table of y = a/x (a > 0, a < 0) and, once
+// they are right, watches the hyperbola emerge from 20, 40, 100 and 1000 points a branch.
+#include <array>
+
+#include "units/inverse-proportion/problems.hpp"
+
+namespace drill {
+namespace {
+
+constexpr int kPoints = 4;
+const std::string kPressAnyKey = "何かキーを押して下さい。";
+
+enum class Sign { Positive, Negative };
+
+// A point (x, y) lies on y = a/x when x is not 0 and x·y is a, exactly: the point x = 0 on the y
+// axis has no y on the curve.
+bool OnCurve(float x, float y, float a) {
+  return x != 0 && x * y == a;
+}
+
+// T(1) = a, even, so the table's y values at x = -2, -1, 1, 2 are whole.
+void DrawTable(Drill& d, Sign sign) {
+  do {
+    if (sign == Sign::Positive) {
+      d.T[1] = 2 * RandomWhole(d, 2, 5);
+    } else {
+      d.T[11] = 2 * RandomWhole(d, 2, 5);
+      d.T[1] = -d.T[11];
+    }
+  } while (RedrawNeeded(d, d.T[1]));
+  for (int i = 4; i <= 5; ++i) {
+    d.T[i] = static_cast<float>(i - 6);
+    d.F[i] = d.T[1] / d.T[i];
+    d.T[i + 3] = d.T[i] + 3;
+    d.F[i + 3] = d.T[1] / d.T[i + 3];
+  }
+  d.T[6] = 0;
+  NumberTextStep(d);
+  d.T_s[2] = "X";
+  d.T_s[3] = "…";
+  d.T_s[9] = "…";
+  d.F_s[2] = "Y";
+  d.F_s[3] = "…";
+  d.F_s[6] = "×";
+  d.F_s[9] = "…";
+
+  const std::string formula =
+      sign == Sign::Positive ? "Y=ﾀ" + d.T_s[1] + "/Xﾀ" : "Y=-ﾀ" + d.T_s[11] + "/Xﾀ";
+  RenderAt(d, 80, 72, 15,
+           "次の表は、反比例の関係 " + formula + " についてのものです。対応するXとYの値の組を座標");
+  RenderAt(d, 80, 99, 15,
+           "とする点をグラフに示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
+  for (int i = 2; i <= 9; ++i) {
+    const float x = 80 + 48 * static_cast<float>(i - 1);
+    DrawCells(d, x, 144, {{d.T_s[i], 13}}, 3);
+    DrawCells(d, x, 165.6f, {{d.F_s[i], 13}}, 3);
+  }
+}
+
+// AINP_s gets "1" for each entered point on the curve and "0" for each other one; SKAI_s is the
+// all-right pattern.
+bool AllPointsOnCurve(Drill& d) {
+  d.AINP_s = "";
+  d.SKAI_s = "";
+  for (int k = 1; k <= kPoints; ++k) {
+    d.AA_s = d.KKAI_s[k];
+    ParsePointText(d);
+    d.AINP_s += OnCurve(d.P1, d.P2, d.T[1]) ? "1" : "0";
+    d.SKAI_s += "1";
+  }
+  return d.AINP_s == d.SKAI_s;
+}
+
+// The four passes and their texts (the first written with full-width digits).
+constexpr std::array<int, 4> kDotsPerBranch{20, 40, 100, 1000};
+const std::array<std::string, 4> kPassTexts{"点の個数を２０個にします。",
+                                            "点の個数を40個にします。", "点の個数を100個にします。",
+                                            "点の個数を1000個にします。"};
+
+// The hyperbola drawn from more and more points, a key between the passes.
+void LetTheCurveEmerge(Drill& d) {
+  for (size_t pass = 0; pass < kDotsPerBranch.size(); ++pass) {
+    RenderAt(d, 160, 306, 13, kPassTexts[pass]);
+    RenderAt(d, 160, 360, 9, kPressAnyKey);
+    WaitForFreshKey(d);
+    d.AA = d.T[1];
+    d.HABA = kDotsPerBranch[pass];
+    DrawHyperbola(d);
+    d.rt.DrawLine(160, 306, 608, 396, 0, Shape::Fill);
+  }
+}
+
+// The big mark of the check, over the origin: a circle when all points are right (FF = 2), else a
+// cross.
+void DrawMarkOverOrigin(Drill& d) {
+  if (d.FF == 2) {
+    d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
+    return;
+  }
+  d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
+  d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
+}
+
+Handoff Pose(Drill& d, Sign sign) {
+  BeginProblem(d, 800, 135);
+  DrawTable(d, sign);
+  // Looking at the problems shows the table only.
+  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+
+  DrawStandardPlane(d);
+  EnterPointsFromOrigin(d, kPoints);
+  d.FF = AllPointsOnCurve(d) ? 2 : 1;
+  DrawMarkOverOrigin(d);
+  RecordJudgement(d, EnteredPointTexts(d, kPoints));
+  if (d.FF == 1) {
+    RenderAt(d, 240, 360, 9, kPressAnyKey);
+    WaitForFreshKey(d);
+    // Keys typed after the pause must not fix points in the next start.
+    FlushKeys(d);
+    return Handoff::Start(d.IM);
+  }
+
+  LetTheCurveEmerge(d);
+  if (sign == Sign::Positive) {
+    RenderAt(d, 160, 270, 13, "点を結ぶと2つの曲線になり、双曲線といいます。");
+    RenderAt(d, 160, 306, 5, "反比例の関係Y=ﾀ" + d.T_s[1] + "/Xﾀ のグラフは双曲線です。");
+  } else {
+    RenderAt(d, 160, 270, 13, "Y=-ﾀ" + d.T_s[11] + "/Xﾀ のグラフは双曲線です。");
+    RenderAt(d, 160, 306, 5, "比例定数 A　が正の数か負の数かでグラフの位置が変わります。");
+  }
+  RenderAt(d, 160, 360, 9, kPressAnyKey);
+  WaitForFreshKey(d);
+  FlushKeys(d);
+  return Handoff::Start(d.IM + 1);
+}
+
+Handoff Start9(Drill& d) {
+  return Pose(d, Sign::Positive);
+}
+Handoff Start10(Drill& d) {
+  return Pose(d, Sign::Negative);
+}
+
+}  // namespace
+
+ProblemRoutines PlotHyperbolaProblem9() {
+  return {Start9, {NoHint, NoHint, NoHint}};
+}
+ProblemRoutines PlotHyperbolaProblem10() {
+  return {Start10, {NoHint, NoHint, NoHint}};
+}
+
+}  // namespace drill

@@ -1,0 +1,74 @@
+// Problems 11 and 12: the pupil draws the graph of y = a/x on paper (a > 0 in 11, a < 0 in 12),
+// then the program draws it and the pupil judges the drawing: 1 right, anything else wrong.
+#include "units/inverse-proportion/problems.hpp"
+
+namespace drill {
+namespace {
+
+enum class Sign { Positive, Negative };
+
+const std::string kPrompt = "グラフがかけたら、何かキーを押して下さい。";
+
+// T(11) = |a|, a multiple of 6; T(1) = a.
+Handoff Pose(Drill& d, Sign sign) {
+  BeginProblem(d, 368, 144);
+  do {
+    d.T[11] = 6 * RandomWhole(d, 1, 5);
+    d.T[1] = sign == Sign::Positive ? d.T[11] : -d.T[11];
+  } while (RedrawNeeded(d, d.T[1]));
+  NumberTextStep(d);
+  RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");
+  RenderAt(d, 80, 108, 13, (sign == Sign::Positive ? "Y=ﾀ" : "Y=-ﾀ") + d.T_s[11] + "/Xﾀ");
+  const float prompt_x = d.KAIX + 80, prompt_y = d.KAIY - 18;
+  RenderAt(d, prompt_x, prompt_y, 9, kPrompt);
+  const float prompt_right = d.X;
+  WaitForFreshKey(d);
+  // The whole prompt goes: the answer line's erase would take only its lower half.
+  d.rt.DrawLine(prompt_x, prompt_y, prompt_right, prompt_y + 16, 0, Shape::Fill);
+
+  DrawStandardPlane(d);
+  d.AA = d.T[1];
+  d.HABA = 1000;
+  d.CCC2 = 15;
+  DrawHyperbola(d);
+  SetUpAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
+  RenderAt(d, d.KAIX - 112, d.KAIY - 40, 15, "正解なら１を、間違いなら０を入力");
+  return EnterAttemptLoop(d);
+}
+
+Handoff Start11(Drill& d) {
+  return Pose(d, Sign::Positive);
+}
+Handoff Start12(Drill& d) {
+  return Pose(d, Sign::Negative);
+}
+
+void HintStart(Drill& d) {
+  RenderAt(d, 80, 180, 13, "いくつかの点をとって、なめらかな曲線で結ぶ");
+}
+void HintEnd(Drill& d) {
+  RenderAt(d, 80, 252, 13, "グラフの終わりに注意する");
+}
+
+void Problem11Hint1(Drill& d) {
+  HintStart(d);
+  RenderAt(d, 80, 216, 13, "グラフはX>0でY>0 とX<0でY<0 のところにかく");
+  HintEnd(d);
+}
+
+void Problem12Hint1(Drill& d) {
+  HintStart(d);
+  RenderAt(d, 80, 216, 13, "グラフはX>0でY<0 とX<0でY>0 のところにかく");
+  HintEnd(d);
+}
+
+}  // namespace
+
+ProblemRoutines DrawHyperbolaProblem11() {
+  return {Start11, {Problem11Hint1, NoHint, NoHint}};
+}
+ProblemRoutines DrawHyperbolaProblem12() {
+  return {Start12, {Problem12Hint1, NoHint, NoHint}};
+}
+
+}  // namespace drill

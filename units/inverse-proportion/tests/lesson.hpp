@@ -1,0 +1,199 @@
+// Test support for inverse-prop: a pupil who types keys one at a time or several at once (typed
+// ahead of a pause) and answers each start, and one drill of the unit on those keys, traced.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/drill.hpp"
+#include "framework/flow/flow.hpp"
+#include "framework/menu/menu.hpp"
+#include "framework/testing/scenario.hpp"
+#include "framework/testing/session.hpp"
+#include "runtime/headless.hpp"
+#include "runtime/runtime.hpp"
+#include "units/inverse-proportion/unit.hpp"
+
+namespace drill::testing {
+
+class Pupil : public Platform {
+ public:
+  // Asked for keys when the program waits and nothing is typed; "" ends the run.
+  std::function<std::string()> respond;
+
+  // Keys pressed one by one, each when the program next waits.
+  void Type(const std::string& script) {
+    for (const KeyPress& key : Parse(script)) bursts_.push_back({key});
+  }
+  // Keys pressed together: all pending at once when the program next waits.
+  void TypeAhead(const std::string& script) { bursts_.push_back(Parse(script)); }
+
+  void TakeKeys(std::deque<KeyPress>& keys) override {
+    keys.insert(keys.end(), pending_.begin(), pending_.end());
+    pending_.clear();
+  }
+  void Idle(const Surface&) override {
+    if (!pending_.empty()) return;
+    if (bursts_.empty() && respond) Type(respond());
+    if (bursts_.empty()) throw ScriptEnd{};
+    pending_.insert(pending_.end(), bursts_.front().begin(), bursts_.front().end());
+    bursts_.pop_front();
+  }
+  std::string ClockText() override { return "12:00:00"; }
+
+  // Groups of keys typed but not yet pressed.
+  size_t Unread() const { return bursts_.size(); }
+
+ private:
+  static std::vector<KeyPress> Parse(const std::string& script) {
+    auto keys = ParseKeyScript(script);
+    EXPECT_TRUE(keys.has_value()) << script;
+    return keys.value_or(std::vector<KeyPress>{});
+  }
+  std::deque<std::vector<KeyPress>> bursts_;
+  std::deque<KeyPress> pending_;
+};
+
+// The keys that move the marker from the origin through `points` (plane units), fixing each.
+inline std::string PointKeys(const std::vector<std::pair<int, int>>& points) {
+  std::string keys;
+  int x = 0, y = 0;
+  for (const auto& [to_x, to_y] : points) {
+    for (; x < to_x; ++x) keys += "{Right}";
+    for (; x > to_x; --x) keys += "{Left}";
+    for (; y < to_y; ++y) keys += "{Up}";
+    for (; y > to_y; --y) keys += "{Down}";
+    keys += "{Enter}";
+  }
+  return keys;
+}
+
+// The four table points of y = a/x at x = -2, -1, 1, 2.
+inline std::vector<std::pair<int, int>> TablePoints(int a) {
+  return {{-2, -a / 2}, {-1, -a}, {1, a}, {2, a / 2}};
+}
+
+// The keys a pupil who knows the answers types for the problem on the screen: the table's points
+// and a key at each pause (9, 10), a key after drawing and the self-judgement 1 (11, 12), the
+// expected answer (all others).
+inline std::string RightKeys(const Drill& d) {
+  if (d.IM == 9 || d.IM == 10)
+    return PointKeys(TablePoints(static_cast<int>(d.T[1]))) + Repeat("{Space}", 5);
+  if (d.IM == 11 || d.IM == 12) return "{Space}1{Enter}";
+  return KeysFor(d);
+}
+
+// One drill of inverse-prop, in practice mode, with the keys of a pupil.
+struct Lesson {
+  Pupil pupil;
+  Runtime rt{pupil};
+  Drill d;
+  std::ostringstream out;
+  std::vector<std::string> trace;
+  // Types the keys of each start when it first waits: the right ones unless a test says.
+  std::function<void(Lesson&)> at_start = [](Lesson& lesson) {
+    lesson.pupil.Type(RightKeys(lesson.d));
+  };
+
+  explicit Lesson(int seed) : d(rt, InversePropUnit()) {
+    rt.SetTrace(&out);
+    rt.SeedRandom(seed);
+    pupil.respond = [this]() {
+      if (!answered_) {
+        answered_ = true;
+        at_start(*this);
+      }
+      return std::string();
+    };
+  }
+
+  // Starts problem k and works it through; returns the problem it starts next by itself (9, 10),
+  // or 0 when it went through the attempt loop. The trace of this start lands in `trace`.
+  int Run(int k) {
+    out.str("");
+    answered_ = false;
+    int next = 0;
+    try {
+      const Handoff handoff = StartProblem(d, k);
+      if (handoff.kind == Handoff::Kind::StartProblem) next = handoff.problem;
+      if (handoff.kind == Handoff::Kind::AttemptLoop) {
+        EXPECT_EQ(AttemptLoop(d), AttemptResult::Completed);
+      }
+    } catch (const ScriptEnd&) {
+      ADD_FAILURE() << "problem " << k << " waited for more keys";
+    }
+    TakeTrace();
+    return next;
+  }
+
+  void TakeTrace() {
+    trace.clear();
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);) trace.push_back(line);
+    out.str("");
+  }
+  std::vector<std::string> Lines(const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (const auto& line : trace)
+      if (line.rfind(prefix, 0) == 0) found.push_back(line);
+    return found;
+  }
+  int Count(const std::string& line) const {
+    int n = 0;
+    for (const auto& l : trace) n += l == line;
+    return n;
+  }
+  // The text rendered last at (x, y); "" and a failure when there is none.
+  std::string RenderedAt(float x, float y) const {
+    const std::string prefix = "render " + NumberText(x) + " " + NumberText(y) + " ";
+    for (auto line = trace.rbegin(); line != trace.rend(); ++line)
+      if (line->rfind(prefix, 0) == 0) return line->substr(line->find(' ', prefix.size()) + 1);
+    ADD_FAILURE() << "nothing rendered at " << x << ", " << y;
+    return "";
+  }
+  // The texts rendered after the first judgement: the worked solution.
+  std::vector<std::string> Solution() const {
+    std::vector<std::string> texts;
+    bool judged = false;
+    for (const auto& line : trace) {
+      if (line.rfind("judge ", 0) == 0) judged = true;
+      if (judged && line.rfind("render ", 0) == 0) {
+        size_t at = 0;
+        for (int field = 0; field < 4; ++field) at = line.find(' ', at) + 1;
+        texts.push_back(line.substr(at));
+      }
+    }
+    return texts;
+  }
+
+ private:
+  bool answered_ = false;
+};
+
+// The centres of the dots of radius 1.5 drawn (the hyperbola's), in plane units.
+inline std::vector<std::pair<double, double>> CurveDots(const Lesson& lesson) {
+  std::vector<std::pair<double, double>> dots;
+  for (const auto& line : lesson.Lines("circle ")) {
+    std::istringstream fields(line);
+    std::string kind;
+    double x, y, r;
+    fields >> kind >> x >> y >> r;
+    if (r == 1.5) dots.emplace_back((x - 800) / 16, (340 - y) / 16);
+  }
+  return dots;
+}
+
+// A marked-up text as the pupil reads it in one line: the fraction marks left out.
+inline std::string WithoutMarks(std::string text) {
+  for (size_t at; (at = text.find("ﾀ")) != std::string::npos;)
+    text.erase(at, std::string("ﾀ").size());
+  return text;
+}
+
+}  // namespace drill::testing
