@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <map>
@@ -82,10 +83,11 @@ inline Point PlanePoint(double px, double py) {
 inline std::vector<Point> Discs(const std::vector<std::string>& trace, double radius, int colour) {
   std::vector<Point> found;
   for (const auto& line : trace) {
-    const auto f = Fields(line);
-    if (f.size() == 6 && f[0] == "circle" && std::stod(f[3]) == radius &&
-        std::stoi(f[4]) == colour && f[5] == "1")
-      found.push_back(PlanePoint(std::stod(f[1]), std::stod(f[2])));
+    double x, y, r;
+    int c, fill;
+    if (std::sscanf(line.c_str(), "circle %lf %lf %lf %d %d", &x, &y, &r, &c, &fill) == 5 &&
+        r == radius && c == colour && fill == 1)
+      found.push_back(PlanePoint(x, y));
   }
   return found;
 }
@@ -230,6 +232,7 @@ struct Pupil {
   bool answer_wrongly = false;
   // What the pupil gave at the last point entry or answer.
   std::string given;
+  int problem = 0;
 
   explicit Pupil(int seed) : d(rt, PropGraphUnit()) {
     rt.SetTrace(&out);
@@ -240,10 +243,17 @@ struct Pupil {
     };
   }
 
+  // The trace since the last problem started, and that problem's number.
   void Refresh() {
     trace.clear();
     std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) trace.push_back(line);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("problem ")) {
+        problem = std::stoi(line.substr(8));
+        trace.clear();
+      }
+      trace.push_back(line);
+    }
   }
 
   // Starts problem k and works it through; returns where the problem hands over.
@@ -283,10 +293,15 @@ struct Pupil {
   }
 
   std::string Answer() {
+    // The menus after a problem: go on, and after the last one back to the main menu and end.
+    for (const auto& line : trace) {
+      if (line.starts_with("text 16 594 15 1 1 ☆もう１度練習する")) return "2";
+      if (line.starts_with("text 16 594 15 1 1 ☆この問題をもう１度練習する")) return "3";
+    }
     // A self-judged problem has judged: any key goes on.
     for (const auto& line : trace)
       if (line.rfind("judge ", 0) == 0) return "x";
-    switch (d.IM) {
+    switch (problem) {
       case 1:
         return EnterPoints(PlotPoints());
       case 2:
@@ -317,7 +332,7 @@ struct Pupil {
       case 19:
         return Type(RestrictedLine());
       default:
-        ADD_FAILURE() << "no problem " << d.IM;
+        ADD_FAILURE() << "no problem " << problem;
         return "";
     }
   }
@@ -325,7 +340,7 @@ struct Pupil {
   std::string EnterPoints(std::vector<Point> points) {
     // A point off every graph of these problems, or the points in the wrong order.
     if (answer_wrongly) {
-      if (d.IM == 1)
+      if (problem == 1)
         std::swap(points[0], points[1]);
       else
         points[0] = {0, 1};
