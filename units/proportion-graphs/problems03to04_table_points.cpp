@@ -1,5 +1,7 @@
 // Problems 3 and 4: the pupil marks the seven points of a value table of y = a x on the plane,
 // a = 2 or 3 (problem 3) or a = -3 or -2 (problem 4).
+#include <string>
+
 #include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
@@ -57,19 +59,19 @@ Handoff Start(Drill& d, int low, int high) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     return WaitThenGoOn(d);
   }
+  // The points joined: the graph of the table's formula.
+  const std::string formula = "Y=" + d.T_s[1] + "X";
   d.AA = a;
   d.BB = 0;
   d.KOSUU = 1000;
-  d.AAA_s = "Y=" + d.T_s[1] + "X";
+  d.AAA_s = formula;
   DrawLineByDots(d);
-  const std::string formula = "Y=" + d.T_s[1] + "X";
   if (a > 0) {
     RenderAt(d, 160, 270, 13, "点を結ぶと直線になります。");
     RenderAt(d, 160, 306, 5, "この直線を、比例の関係" + formula + " のグラフといいます。");
   } else {
     RenderAt(d, 160, 270, 13, "この直線が、比例の関係" + formula + " のグラフです。");
-    RenderAt(d, 160, 306, 5,
-             "比例の関係" + std::string("Y=AX") + " のグラフは原点を通る直線です。");
+    RenderAt(d, 160, 306, 5, "比例の関係Y=AX のグラフは原点を通る直線です。");
   }
   RenderAt(d, 160, 360, 9, kPressAnyKey);
   return WaitThenGoOn(d);
