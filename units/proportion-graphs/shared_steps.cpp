@@ -50,7 +50,9 @@ void MarkEnteredPoints(Drill& d, bool right, int count) {
 Handoff WaitThenGoOn(Drill& d) {
   WaitForFreshKey(d);
   FlushKeys(d);
-  return Handoff::Start(d.FF == 2 ? d.IM + 1 : d.IM);
+  if (d.FF != 2) return Handoff::Start(d.IM);
+  // After the unit's last problem the menu offers what comes next.
+  return d.IM == d.SAIGO ? Handoff::Done() : Handoff::Start(d.IM + 1);
 }
 
 void WaitUntilDrawn(Drill& d) {

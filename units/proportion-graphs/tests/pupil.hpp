@@ -464,12 +464,10 @@ struct Pupil {
   }
 };
 
-// The judged answers of a problem: the points' coordinate texts or the typed blanks, as the
-// trace shows them.
+// A text without the marks of stacked fractions: "Y=-ﾀ2/3ﾀX" as typed, "Y=-2/3X".
 inline std::string StripMarks(std::string text) {
-  for (const std::string mark : {"ﾀ"}) {
-    for (size_t at; (at = text.find(mark)) != std::string::npos;) text.erase(at, mark.size());
-  }
+  const std::string mark = "ﾀ";
+  for (size_t at; (at = text.find(mark)) != std::string::npos;) text.erase(at, mark.size());
   return text;
 }
 
