@@ -32,8 +32,8 @@ void DrawFractionalConstant(Drill& d, float sign);
 // over it, and records the judgement (FF, the strip and the trace) of their coordinate texts.
 void MarkEnteredPoints(Drill& d, bool right, int count);
 // After a judged point entry: waits for a fresh key, then starts the next problem (the menu after
-// the last one) when the answer was right, else the same problem again with new numbers. Keys typed ahead are dropped
-// before both, so a double Enter cannot skip the result or the next entry.
+// the last one) when the answer was right, else the same problem again with new numbers. Keys
+// typed ahead are dropped before both, so a double Enter cannot skip the result or the next entry.
 Handoff WaitThenGoOn(Drill& d);
 
 // The pupil draws on paper first: the prompt, a fresh key, and the prompt goes.
