@@ -42,7 +42,4 @@ struct Cell {
 // Cells of `width` glyphs side by side from (x, y); X is left at the right edge of the last one.
 void DrawCells(Drill& d, float x, float y, const std::vector<Cell>& cells, int width);
 
-// The hint routine of a problem with fewer than three hints.
-void NoHint(Drill& d);
-
 }  // namespace drill

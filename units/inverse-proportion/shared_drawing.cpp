@@ -21,6 +21,4 @@ void DrawCells(Drill& d, float x, float y, const std::vector<Cell>& cells, int w
   }
 }
 
-void NoHint(Drill&) {}
-
 }  // namespace drill

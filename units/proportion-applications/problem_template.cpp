@@ -23,6 +23,8 @@ void BeginProblem(Drill& d, float WX2, float WY2) {
   }
 }
 
+void NoHint(Drill&) {}
+
 void DrawTableRow(Drill& d, float x, float y, const std::string& heading, int heading_width,
                   const std::vector<std::string>& values, int value_width) {
   d.CCC1 = 15;

@@ -22,6 +22,9 @@ namespace drill {
 // the answer state (TANI_s, TKAI_s, KKAI_s, G).
 void BeginProblem(Drill& d, float WX2, float WY2);
 
+// The hint routine of a problem with fewer than three hints: it shows nothing.
+void NoHint(Drill& d);
+
 // One row of a value table at (x, y) in colour 15: the heading in a cell of `heading_width`
 // glyphs, then each value in a cell of `value_width` glyphs.
 void DrawTableRow(Drill& d, float x, float y, const std::string& heading, int heading_width,

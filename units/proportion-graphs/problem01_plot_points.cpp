@@ -1,0 +1,47 @@
+// Problem 1: the pupil marks four given points, one in each quadrant, on the plane in the order
+// A, B, C, D.
+#include <string>
+
+#include "units/proportion-graphs/problems.hpp"
+#include "units/proportion-graphs/shared_steps.hpp"
+
+namespace drill {
+namespace {
+
+Handoff Start(Drill& d) {
+  BeginProblem(d, 768, 144);
+  DrawFourPoints(d);
+  NumberTextStep(d);
+  d.T_s[11] = "Ａ";
+  d.T_s[12] = "Ｂ";
+  d.T_s[13] = "Ｃ";
+  d.T_s[14] = "Ｄ";
+
+  RenderAt(d, 80, 72, 15,
+           "次の点をグラフに示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
+  RenderAt(d, 80, 108, 15, "Ａ" + CoordinateText(d, 1) + " ");
+  RenderMore(d, 15, "Ｂ" + CoordinateText(d, 2) + " ");
+  RenderMore(d, 15, "Ｃ" + CoordinateText(d, 3) + " ");
+  RenderMore(d, 15, "Ｄ" + CoordinateText(d, 4));
+  RenderAt(d, 880, 72, 13, "X軸…横の数直線　Y軸…縦の数直線");
+  RenderAt(d, 880, 108, 11, "座標軸…両方合わせて　原点…座標軸が交わる点Ｏ");
+  RenderAt(d, 880, 144, 13, "(3,5)を座標、３をX座標、５をY座標　という");
+  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+
+  DrawStandardPlane(d);
+  EnterPointsFromOrigin(d, 4, 1);
+  // Right only in the order A, B, C, D.
+  std::string expected;
+  for (int k = 1; k <= 4; ++k) expected += CoordinateText(d, k);
+  MarkEnteredPoints(d, EnteredPointTexts(d, 4) == expected, 4);
+  RenderAt(d, 240, 270, 13, kPressAnyKey);
+  return WaitThenGoOn(d);
+}
+
+}  // namespace
+
+ProblemRoutines PlotPointsProblem() {
+  return {Start, {NoHint, NoHint, NoHint}};
+}
+
+}  // namespace drill

@@ -1,0 +1,55 @@
+// Problem 2: the pupil reads the coordinates of four plotted points, one in each quadrant.
+#include <string>
+
+#include "units/proportion-graphs/problems.hpp"
+#include "units/proportion-graphs/shared_steps.hpp"
+
+namespace drill {
+namespace {
+
+Handoff Start(Drill& d) {
+  BeginProblem(d, 480, 108);
+  static constexpr float kSignX[] = {1, -1, 1, -1}, kSignY[] = {1, 1, -1, -1};
+  for (int k = 1; k <= 4; ++k) {
+    d.T[k] = kSignX[k - 1] * RandomWhole(d, 1, 9);
+    d.F[k] = kSignY[k - 1] * RandomWhole(d, 1, 9);
+  }
+  NumberTextStep(d);
+
+  RenderAt(d, 80, 72, 15, "点Ａ、点Ｂ、点Ｃ、点Ｄの座標を求めなさい。");
+  static const char* const kNames[] = {"Ａ", "Ｂ", "Ｃ", "Ｄ"};
+  // Each point redraws the plane first and keeps the points before it.
+  for (int k = 1; k <= 4; ++k) {
+    d.XG = d.T[k];
+    d.YG = d.F[k];
+    d.CCC2 = 9;
+    d.AAA_s = kNames[k - 1];
+    PlotLabelledPoint(d);
+  }
+  return AskForAnswer(d, {.TANI_s = {" Ａ", " Ｂ", " Ｃ", " Ｄ"},
+                          .expected = {CoordinateText(d, 1), CoordinateText(d, 2),
+                                       CoordinateText(d, 3), CoordinateText(d, 4)}});
+}
+
+void Hint1(Drill& d) {
+  RenderAt(d, 80, 180, 15, "(A,B)のAがX座標、BがY座標");
+}
+
+void Hint2(Drill& d) {
+  RenderAt(d, 80, 216, 15, "Ａの座標は、" + CoordinateText(d, 1));
+}
+
+void Hint3(Drill& d) {
+  RenderAt(d, 80, 252, 15, "他の点の座標は、");
+  RenderAt(
+      d, 80, 288, 15,
+      "Ｂ" + CoordinateText(d, 2) + "　Ｃ" + CoordinateText(d, 3) + "  Ｄ" + CoordinateText(d, 4));
+}
+
+}  // namespace
+
+ProblemRoutines ReadCoordinatesProblem() {
+  return {Start, {Hint1, Hint2, Hint3}};
+}
+
+}  // namespace drill

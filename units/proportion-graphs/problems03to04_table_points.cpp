@@ -1,0 +1,96 @@
+// Problems 3 and 4: the pupil marks the seven points of a value table of y = a x on the plane,
+// a = 2 or 3 (problem 3) or a = -3 or -2 (problem 4).
+#include <string>
+
+#include "units/proportion-graphs/problems.hpp"
+#include "units/proportion-graphs/shared_steps.hpp"
+
+namespace drill {
+namespace {
+
+constexpr int kPoints = 7;
+
+Handoff Start(Drill& d, int low, int high) {
+  BeginProblem(d, 816, 126);
+  do {
+    d.T[1] = RandomWhole(d, low, high);
+  } while (RedrawNeeded(d, d.T[1]));
+  const float a = d.T[1];
+  for (int i = 0; i < kPoints; ++i) {
+    d.T[11 + i] = static_cast<float>(i - 3);
+    d.F[11 + i] = a * d.T[11 + i];
+  }
+  NumberTextStep(d);
+  d.T_s[9] = "X";
+  d.F_s[9] = "Y";
+  d.T_s[10] = d.T_s[18] = d.F_s[10] = d.F_s[18] = "…";
+
+  RenderAt(d, 80, 72, 15,
+           "次の表は、比例の関係 Y=" + d.T_s[1] + "X" +
+               " についてのものです。対応するXとYの値の組を座標");
+  RenderAt(d, 80, 99, 15,
+           "とする点をグラフに示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
+  d.CCC1 = 13;
+  d.HABA = 3;
+  for (int i = 1; i <= 10; ++i) {
+    const float x = 80 + 48.0f * static_cast<float>(i - 1);
+    d.X = x;
+    d.Y = 144;
+    d.A_s = d.T_s[8 + i];
+    DrawTableCell(d);
+    d.X = x;
+    d.Y = 165.6f;
+    d.A_s = d.F_s[8 + i];
+    DrawTableCell(d);
+  }
+  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+
+  DrawStandardPlane(d);
+  EnterPointsFromOrigin(d, kPoints);
+  // Every point must lie on the graph, in any order; a point may be given twice.
+  bool right = true;
+  for (int k = 1; k <= kPoints; ++k) {
+    d.AA_s = d.KKAI_s[k];
+    ParsePointText(d);
+    right = right && d.P2 == a * d.P1;
+  }
+  MarkEnteredPoints(d, right, kPoints);
+  if (!right) {
+    RenderAt(d, 240, 360, 9, kPressAnyKey);
+    return WaitThenGoOn(d);
+  }
+  // The points joined: the graph of the table's formula.
+  const std::string formula = "Y=" + d.T_s[1] + "X";
+  d.AA = a;
+  d.BB = 0;
+  d.KOSUU = 1000;
+  d.AAA_s = formula;
+  DrawLineByDots(d);
+  if (a > 0) {
+    RenderAt(d, 160, 270, 13, "点を結ぶと直線になります。");
+    RenderAt(d, 160, 306, 5, "この直線を、比例の関係" + formula + " のグラフといいます。");
+  } else {
+    RenderAt(d, 160, 270, 13, "この直線が、比例の関係" + formula + " のグラフです。");
+    RenderAt(d, 160, 306, 5, "比例の関係Y=AX のグラフは原点を通る直線です。");
+  }
+  RenderAt(d, 160, 360, 9, kPressAnyKey);
+  return WaitThenGoOn(d);
+}
+
+Handoff Start3(Drill& d) {
+  return Start(d, 2, 3);
+}
+Handoff Start4(Drill& d) {
+  return Start(d, -3, -2);
+}
+
+}  // namespace
+
+ProblemRoutines TablePointsProblem3() {
+  return {Start3, {NoHint, NoHint, NoHint}};
+}
+ProblemRoutines TablePointsProblem4() {
+  return {Start4, {NoHint, NoHint, NoHint}};
+}
+
+}  // namespace drill

@@ -1,0 +1,84 @@
+// Steps the problems of prop-graph share.
+#include "units/proportion-graphs/shared_steps.hpp"
+
+namespace drill {
+
+void DrawFourPoints(Drill& d) {
+  static constexpr float kSignX[] = {1, -1, 1, -1}, kSignY[] = {1, 1, -1, -1};
+  for (int k = 1; k <= 4; ++k) {
+    d.T[k] = kSignX[k - 1] * RandomWhole(d, 1, 9);
+    d.F[k] = kSignY[k - 1] * RandomWhole(d, 1, 9);
+  }
+}
+
+std::string CoordinateText(const Drill& d, int k) {
+  return "(" + d.T_s[k] + "," + d.F_s[k] + ")";
+}
+
+std::string CoefficientText(float a, const std::string& number_text) {
+  if (a == 1) return "";
+  if (a == -1) return "-";
+  return number_text;
+}
+
+std::string SignText(float sign) {
+  return sign < 0 ? "-" : "";
+}
+
+void DrawFractionalConstant(Drill& d, float sign) {
+  do {
+    d.D1 = RandomWhole(d, 1, 5);
+    d.D2 = RandomWhole(d, 2, 9);
+    ReduceFraction(d.D1, d.D2);
+  } while (d.D2 == 1 || RedrawNeeded(d, d.D1));
+  d.T[1] = d.D1;
+  d.T[2] = d.D2;
+  d.T[5] = sign;
+}
+
+void MarkEnteredPoints(Drill& d, bool right, int count) {
+  if (right) {
+    d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
+  } else {
+    d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
+    d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
+  }
+  d.FF = right ? 2 : 1;
+  RecordJudgement(d, EnteredPointTexts(d, count));
+}
+
+Handoff WaitThenGoOn(Drill& d) {
+  WaitForFreshKey(d);
+  FlushKeys(d);
+  if (d.FF != 2) return Handoff::Start(d.IM);
+  // After the unit's last problem the menu offers what comes next.
+  return d.IM == d.SAIGO ? Handoff::Done() : Handoff::Start(d.IM + 1);
+}
+
+void WaitUntilDrawn(Drill& d) {
+  const std::string prompt = "グラフがかけたら、何かキーを押して下さい。";
+  const float x = d.KAIX + 80, y = d.KAIY - 18;
+  RenderAt(d, x, y, 9, prompt);
+  WaitForFreshKey(d);
+  // The answer line is drawn over the prompt's lower edge: the prompt goes once it is answered.
+  d.rt.DrawLine(x, y, d.X, y + 16, 0, Shape::Fill);
+}
+
+Handoff AskSelfAssessment(Drill& d) {
+  RenderAt(d, d.KAIX - 112, d.KAIY - 40, 15, "正解なら１を、間違いなら０を入力");
+  return AskForAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
+}
+
+void ExplainRestrictedDomain(Drill& d, float y) {
+  RenderAt(d, 80, y, 13, "変域に制限がある場合には、Xの変域に対応する部分だけ実線となる。");
+  RenderAt(d, 80, y + 36, 13, "変域外は点線で表す。");
+}
+
+void MarkDomainOnAxis(Drill& d) {
+  const float left = PlaneToPixelX(d, d.T[2]), right = PlaneToPixelX(d, d.T[3]);
+  d.rt.DrawLine(left, d.GY0, right, d.GY0, 5);
+  d.rt.DrawCircle(left, d.GY0, 4, 5, CircleFill::Filled);
+  d.rt.DrawCircle(right, d.GY0, 4, 5, CircleFill::Filled);
+}
+
+}  // namespace drill
