@@ -5,6 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/drill.hpp"
@@ -37,6 +40,36 @@ struct Bench {
     gate.Check(rt.surface(), PresentGate::Clock::now());
     gate.Presented(rt.surface(), PresentGate::Clock::now());
   }
+};
+
+// Keys typed as fast as the program takes them, the screen presented as the window presents it
+// before each: what a held-down key costs per step. `next(n)` gives the text of key n (0-based).
+class KeyFeeder : public Platform {
+ public:
+  explicit KeyFeeder(std::function<std::string(long)> next) : next_(std::move(next)) {}
+
+  void TakeKeys(std::deque<KeyPress>& keys) override {
+    keys.insert(keys.end(), pending_.begin(), pending_.end());
+    pending_.clear();
+  }
+  void Idle(const Surface& surface) override {
+    const auto now = PresentGate::Clock::now();
+    if (gate_.Check(surface, now) == PresentGate::Verdict::Present) {
+      const PresentGate::Rows rows = gate_.changed();
+      ToArgbRows(surface, rows.first, rows.count, argb_);
+      gate_.Presented(surface, now);
+    }
+    benchmark::DoNotOptimize(argb_.data());
+    pending_.push_back({0, next_(keys_++)});
+  }
+  std::string ClockText() override { return "12:00:00"; }
+
+ private:
+  std::function<std::string(long)> next_;
+  std::vector<std::uint32_t> argb_ = std::vector<std::uint32_t>(kSurfaceWidth * kSurfaceHeight);
+  std::deque<KeyPress> pending_;
+  PresentGate gate_{std::chrono::milliseconds(0)};
+  long keys_ = 0;
 };
 
 }  // namespace drill

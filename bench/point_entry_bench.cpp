@@ -1,15 +1,11 @@
 // Speed of one arrow-key step of the point entry, as a held-down arrow key repeats it: the
 // marker erased, the plane and every fixed point redrawn, the marker drawn again, and the surface
 // turned into colours for presenting before the next key.
-#include <benchmark/benchmark.h>
-
 #include <chrono>
-#include <vector>
+#include <string>
 
-#include "framework/drill.hpp"
+#include "bench/bench_support.hpp"
 #include "framework/planes/planes.hpp"
-#include "runtime/pixels.hpp"
-#include "runtime/present_gate.hpp"
 #include "units/proportion-graphs/unit.hpp"
 
 namespace drill {
@@ -17,40 +13,14 @@ namespace {
 
 constexpr int kArrows = 19;  // arrow keys a point entry takes before its Enter
 
-// A held-down arrow key: at every wait the surface is presented, then the next key comes: the
-// right and left arrows by turns, and Enter after kArrows of them.
-class HeldArrow : public Platform {
- public:
-  void TakeKeys(std::deque<KeyPress>& keys) override {
-    keys.insert(keys.end(), pending_.begin(), pending_.end());
-    pending_.clear();
-  }
-  void Idle(const Surface& surface) override {
-    // Presenting as the window does: only the rows that changed are converted.
-    const auto now = PresentGate::Clock::now();
-    if (gate_.Check(surface, now) == PresentGate::Verdict::Present) {
-      const PresentGate::Rows rows = gate_.changed();
-      ToArgbRows(surface, rows.first, rows.count, argb_);
-      gate_.Presented(surface, now);
-    }
-    benchmark::DoNotOptimize(argb_.data());
-    ++keys_;
-    const bool last = keys_ % (kArrows + 1) == 0;
-    pending_.push_back({0, last ? "\r" : (keys_ % 2 == 1 ? "\x1c" : "\x1d")});
-  }
-  std::string ClockText() override { return "12:00:00"; }
-
- private:
-  std::vector<std::uint32_t> argb_ = std::vector<std::uint32_t>(kSurfaceWidth * kSurfaceHeight);
-  std::deque<KeyPress> pending_;
-  PresentGate gate_{std::chrono::milliseconds(0)};
-  long keys_ = 0;
-};
-
 // The heaviest entry of the drills: the last of seven named points, six fixed already. Each
 // iteration is timed per key: kArrows arrow steps and the Enter step.
 void ArrowKeyStepOfPointEntry(benchmark::State& state) {
-  HeldArrow keys;
+  // The right and left arrows by turns, and Enter after kArrows of them.
+  KeyFeeder keys([](long n) -> std::string {
+    if ((n + 1) % (kArrows + 1) == 0) return "\r";
+    return n % 2 == 0 ? "\x1c" : "\x1d";
+  });
   Runtime rt(keys);
   Drill d(rt, PropGraphUnit());
   DrawStandardPlane(d);

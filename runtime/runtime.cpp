@@ -55,7 +55,7 @@ void Runtime::ClearScreen() {
 
 void Runtime::DrawTextAt(float x, float y, std::string_view text, int x_scale, int y_scale,
                          int colour) {
-  if (trace_ != nullptr) {
+  if (TracingDrawing()) {
     *trace_ << "text " << NumberText(x) << ' ' << NumberText(y) << ' ' << colour << ' ' << x_scale
             << ' ' << y_scale << ' ' << text << '\n';
   }
@@ -64,7 +64,7 @@ void Runtime::DrawTextAt(float x, float y, std::string_view text, int x_scale, i
 
 void Runtime::DrawLine(float x1, float y1, float x2, float y2, int colour, Shape shape,
                        LineStyle style) {
-  if (trace_ != nullptr) {
+  if (TracingDrawing()) {
     *trace_ << "line " << NumberText(x1) << ' ' << NumberText(y1) << ' ' << NumberText(x2) << ' '
             << NumberText(y2) << ' ' << colour << ' ' << ShapeName(shape) << ' ' << StyleName(style)
             << '\n';
@@ -73,7 +73,7 @@ void Runtime::DrawLine(float x1, float y1, float x2, float y2, int colour, Shape
 }
 
 void Runtime::DrawCircle(float x, float y, float r, int colour, CircleFill fill) {
-  if (trace_ != nullptr) {
+  if (TracingDrawing()) {
     *trace_ << "circle " << NumberText(x) << ' ' << NumberText(y) << ' ' << NumberText(r) << ' '
             << colour << ' ' << (fill == CircleFill::Filled ? 1 : 0) << '\n';
   }
@@ -81,7 +81,7 @@ void Runtime::DrawCircle(float x, float y, float r, int colour, CircleFill fill)
 }
 
 void Runtime::FloodFill(float x, float y, int colour, int border) {
-  if (trace_ != nullptr) {
+  if (TracingDrawing()) {
     *trace_ << "flood " << NumberText(x) << ' ' << NumberText(y) << ' ' << colour << ' ' << border
             << '\n';
   }
@@ -142,7 +142,7 @@ std::string Runtime::ReadKey() {
   std::string text = KeyText(key);
   // A function key with no text defined for it delivers nothing.
   if (key.function_key > 0 && text.empty()) return {};
-  if (trace_ != nullptr) {
+  if (TracingDrawing()) {
     const KeyPress taken = key.function_key > 0 ? key : KeyPress{0, text};
     *trace_ << "key " << KeyName(taken) << '\n';
   }

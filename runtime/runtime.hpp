@@ -23,9 +23,16 @@ class Runtime {
   explicit Runtime(Platform& platform) : platform_(platform), painter_(surface_) {}
 
   // Every later drawing call, key taken and framework event is written to `trace` as one line
-  // (nullptr: no trace).
-  void SetTrace(std::ostream* trace) { trace_ = trace; }
+  // (nullptr: no trace); with TraceDetail::EventsOnly only the events of the drill's course are
+  // (problem, judge, end, error), for runs that follow it without paying for every drawing.
+  enum class TraceDetail { Everything, EventsOnly };
+  void SetTrace(std::ostream* trace, TraceDetail detail = TraceDetail::Everything) {
+    trace_ = trace;
+    trace_drawing_ = detail == TraceDetail::Everything;
+  }
   bool Tracing() const { return trace_ != nullptr; }
+  // Whether drawing calls (texts included) are traced.
+  bool TracingDrawing() const { return trace_ != nullptr && trace_drawing_; }
   // Writes one event line to the trace (framework events: problem, render, judge, end, error).
   void Trace(std::string_view line);
 
@@ -74,6 +81,7 @@ class Runtime {
   RandomGenerator random_;
   int text_column_ = 0, text_row_ = 0;
   std::ostream* trace_ = nullptr;
+  bool trace_drawing_ = true;
 };
 
 }  // namespace drill

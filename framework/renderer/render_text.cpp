@@ -25,7 +25,7 @@ std::string Join(const std::vector<std::string>& chars, size_t begin, size_t end
 }  // namespace
 
 void RenderText(Drill& d) {
-  if (d.rt.Tracing()) {
+  if (d.rt.TracingDrawing()) {
     d.rt.Trace("render " + NumberText(d.X) + " " + NumberText(d.Y) + " " +
                NumberText(static_cast<float>(d.CCC1)) + " " + d.AA_s);
   }

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <span>
 
-#include "framework/drill.hpp"
 #include "framework/editor/editor.hpp"
 #include "tools/fuzz/fuzz_keys.hpp"
 
@@ -12,12 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace drill;
   if (size == 0) return 0;
   const std::span<const std::uint8_t> bytes(data, size);
-  HeadlessPlatform platform(KeysFromBytes(bytes.subspan(1)));
-  Runtime rt(platform);
-  const char* codes[] = {"Q", "W", "E", "R", "T", "@", "I", "[", "]", "S", "V"};
-  for (int i = 1; i <= 11; ++i) rt.DefineFunctionKey(i, codes[i - 1]);
-  static const UnitDefinition unit{"fuzz", "fuzz", {}};
-  Drill d(rt, unit);
+  Drill& d = SharedDrill().Start(KeysFromBytes(bytes.subspan(1)));
   d.KOTAE_SU = d.KOTAE_SU1 = 1 + bytes[0] % 5;
   for (int k = 1; k <= d.KOTAE_SU; ++k) {
     d.TANI_s[k] = k % 2 ? "　本　" : "";

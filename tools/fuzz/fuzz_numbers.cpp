@@ -7,7 +7,6 @@
 #include <span>
 #include <string>
 
-#include "framework/drill.hpp"
 #include "framework/errors/errors.hpp"
 #include "runtime/numbers.hpp"
 #include "tools/fuzz/fuzz_keys.hpp"
@@ -18,10 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const float value = ToNumber(text);
   if (std::isfinite(value) && ToNumber(NumberToText(value)) != value) std::abort();
 
-  HeadlessPlatform platform(KeysFromBytes(std::span<const std::uint8_t>(data, size)));
-  Runtime rt(platform);
-  static const UnitDefinition unit{"fuzz", "fuzz", {}};
-  Drill d(rt, unit);
+  Drill& d = SharedDrill().Start(KeysFromBytes(std::span<const std::uint8_t>(data, size)));
   d.X = 560;
   d.Y = 270;
   try {

@@ -5,22 +5,19 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/drill.hpp"
 #include "framework/planes/planes.hpp"
-#include "runtime/headless.hpp"
 #include "runtime/numbers.hpp"
+#include "tools/fuzz/fuzz_keys.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace drill;
-  HeadlessPlatform platform;
-  Runtime rt(platform);
-  static const UnitDefinition unit{"fuzz", "fuzz", {}};
-  Drill d(rt, unit);
+  Drill& d = SharedDrill().Start({});
   d.AA_s.assign(reinterpret_cast<const char*>(data), size);
   ParsePointText(d);
 
   if (size >= 2) {
-    const float x = static_cast<float>(data[0] % 21) - 10, y = static_cast<float>(data[1] % 21) - 10;
+    const float x = static_cast<float>(data[0] % 21) - 10,
+                y = static_cast<float>(data[1] % 21) - 10;
     d.AA_s = "(" + NumberText(x) + "," + NumberText(y) + ")";
     ParsePointText(d);
     if (d.P1 != x || d.P2 != y) std::abort();

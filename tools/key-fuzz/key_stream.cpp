@@ -2,6 +2,7 @@
 #include "tools/key-fuzz/key_stream.hpp"
 
 #include <malloc.h>
+#include <time.h>
 
 #include <algorithm>
 #include <array>
@@ -10,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <limits>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string_view>
@@ -17,6 +19,8 @@
 #include "framework/menu/menu.hpp"
 #include "runtime/headless.hpp"
 #include "runtime/key_names.hpp"
+#include "runtime/pixels.hpp"
+#include "runtime/present_gate.hpp"
 #include "runtime/runtime.hpp"
 
 namespace drill {
@@ -60,7 +64,7 @@ class RandomKeys : public Platform {
       : random_(random), budget_(budget), clock_(std::move(clock)) {}
 
   // Called at every wait for a key, before the next key is drawn; may end the run by throwing.
-  std::function<void()> on_wait;
+  std::function<void(const Surface&)> on_wait;
   // Which pieces of script may be typed (all when empty).
   std::function<bool(std::string_view)> allowed;
 
@@ -71,9 +75,9 @@ class RandomKeys : public Platform {
     if (history_.size() > kHistory) history_.pop_front();
     pending_.pop_front();
   }
-  void Idle(const Surface&) override {
+  void Idle(const Surface& surface) override {
     if (!pending_.empty()) return;
-    if (on_wait) on_wait();
+    if (on_wait) on_wait(surface);
     if (typed_ >= budget_) throw ScriptEnd{};
     const auto keys = ParseKeyScript(NextPiece());
     pending_.insert(pending_.end(), keys->begin(), keys->end());
@@ -124,14 +128,18 @@ class RandomKeys : public Platform {
 class ProblemCounter : public std::streambuf {
  public:
   int starts = 0;
+  int current = 0;  // the problem started last
 
  protected:
   int_type overflow(int_type c) override {
     if (c == traits_type::eof()) return c;
     if (c == '\n') {
-      if (line_.rfind("problem ", 0) == 0) ++starts;
+      if (line_.rfind("problem ", 0) == 0) {
+        ++starts;
+        current = std::atoi(line_.c_str() + 8);
+      }
       line_.clear();
-    } else if (line_.size() < 8) {
+    } else if (line_.size() < 12) {
       line_ += static_cast<char>(c);
     }
     return c;
@@ -163,7 +171,7 @@ FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed
     Runtime runtime(platform);
     ProblemCounter counter;
     std::ostream trace(&counter);
-    runtime.SetTrace(&trace);
+    runtime.SetTrace(&trace, Runtime::TraceDetail::EventsOnly);
     const RunResult run = RunDrill(runtime, unit);
     result.sessions += 1;
     result.keys += platform.typed();
@@ -189,11 +197,11 @@ SoakResult Soak(const UnitDefinition& unit, int problems, int early, std::uint64
   Runtime runtime(platform);
   ProblemCounter counter;
   std::ostream trace(&counter);
-  runtime.SetTrace(&trace);
+  runtime.SetTrace(&trace, Runtime::TraceDetail::EventsOnly);
 
   const char session_top = 0;
   const auto top = reinterpret_cast<std::uintptr_t>(&session_top);
-  platform.on_wait = [&] {
+  platform.on_wait = [&](const Surface&) {
     const char here = 0;
     const long depth = static_cast<long>(top - reinterpret_cast<std::uintptr_t>(&here));
     result.stack = std::max(result.stack, depth);
@@ -213,6 +221,44 @@ SoakResult Soak(const UnitDefinition& unit, int problems, int early, std::uint64
                      " keys; the last keys: " + platform.History();
   }
   return result;
+}
+
+std::map<int, double> HeaviestSteps(const UnitDefinition& unit, long keys, std::uint64_t seed) {
+  std::map<int, double> heaviest;
+  std::mt19937_64 random(seed);
+  RandomKeys platform(random, keys, "09:41:07");
+  Runtime runtime(platform);
+  ProblemCounter counter;
+  std::ostream trace(&counter);
+  runtime.SetTrace(&trace, Runtime::TraceDetail::EventsOnly);
+  PresentGate gate(std::chrono::milliseconds(0));
+  std::vector<std::uint32_t> argb(static_cast<size_t>(kSurfaceWidth) * kSurfaceHeight);
+  // Without "3" the run goes on through the whole stream.
+  platform.allowed = [](std::string_view piece) {
+    return piece.find('3') == std::string_view::npos;
+  };
+
+  auto cpu_now = [] {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+  };
+  double step_start = cpu_now();
+  platform.on_wait = [&](const Surface& surface) {
+    // The step ends with what the window does before it waits: present what changed.
+    if (gate.Check(surface, PresentGate::Clock::now()) == PresentGate::Verdict::Present) {
+      const PresentGate::Rows rows = gate.changed();
+      ToArgbRows(surface, rows.first, rows.count, argb);
+      gate.Presented(surface, PresentGate::Clock::now());
+    }
+    const double now = cpu_now();
+    double& worst = heaviest[counter.current];
+    worst = std::max(worst, now - step_start);
+    step_start = now;
+  };
+  RunDrill(runtime, unit);
+  // Whatever comes before the first problem (start-up, the menus) counts as problem 0.
+  return heaviest;
 }
 
 }  // namespace drill

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,10 @@ struct SoakResult {
   long early_heap = 0, heap = 0;
 };
 SoakResult Soak(const UnitDefinition& unit, int problems, int early, std::uint64_t seed);
+
+// The heaviest single step (the work between two waits for a key, with presenting what changed)
+// seen in each problem over `keys` random keys, in milliseconds of processor time; problem 0 is
+// everything outside problems (start-up, menus).
+std::map<int, double> HeaviestSteps(const UnitDefinition& unit, long keys, std::uint64_t seed);
 
 }  // namespace drill
