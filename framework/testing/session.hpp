@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -19,29 +20,45 @@
 
 namespace drill::testing {
 
-// Keys typed one at a time while the program waits, like the headless platform's script, but
-// the test can type more between two problems.
+// Keys typed while the program runs, released one wait at a time like the headless platform's
+// script, but the test can type more between two problems. Keys typed together arrive together,
+// as a double press or a held-down key does; when none is left, `on_wait` may type more, and
+// the run ends when it types nothing.
 class TypedKeys : public Platform {
  public:
+  std::function<std::string()> on_wait;
+
+  // Keys pressed one by one, each when the program next waits.
   void Type(const std::string& script) {
-    auto keys = ParseKeyScript(script);
-    ASSERT_TRUE(keys.has_value()) << script;
-    script_.insert(script_.end(), keys->begin(), keys->end());
+    for (const KeyPress& key : Parse(script)) script_.push_back({key});
   }
+  // Keys pressed together: all pending at once when the program next waits.
+  void TypeTogether(const std::string& script) { script_.push_back(Parse(script)); }
+
   void TakeKeys(std::deque<KeyPress>& keys) override {
     keys.insert(keys.end(), pending_.begin(), pending_.end());
     pending_.clear();
   }
   void Idle(const Surface&) override {
     if (!pending_.empty()) return;
+    if (script_.empty() && on_wait) Type(on_wait());
     if (script_.empty()) throw ScriptEnd{};
-    pending_.push_back(script_.front());
+    pending_.insert(pending_.end(), script_.front().begin(), script_.front().end());
     script_.pop_front();
   }
   std::string ClockText() override { return "12:00:00"; }
 
+  // Groups of keys typed but not yet pressed.
+  size_t Unread() const { return script_.size(); }
+
  private:
-  std::deque<KeyPress> script_, pending_;
+  static std::vector<KeyPress> Parse(const std::string& script) {
+    auto keys = ParseKeyScript(script);
+    EXPECT_TRUE(keys.has_value()) << script;
+    return keys.value_or(std::vector<KeyPress>{});
+  }
+  std::deque<std::vector<KeyPress>> script_;
+  std::deque<KeyPress> pending_;
 };
 
 // The keys that type an expected answer: blank by blank, a fraction with "S" (the fraction key),
@@ -92,14 +109,25 @@ struct Session {
     out.str("");
   }
 
-  // The text of the render line at (x, y); fails the test when there is none.
+  // The text of the first render line at (x, y); fails the test when there is none.
   std::string RenderedAt(float x, float y) const {
-    const std::string prefix = "render " + NumberText(x) + " " + NumberText(y) + " ";
-    for (const auto& line : trace) {
-      if (line.rfind(prefix, 0) == 0) return line.substr(line.find(' ', prefix.size()) + 1);
-    }
-    ADD_FAILURE() << "nothing rendered at " << x << ", " << y;
-    return "";
+    return RenderedAt(x, y, trace.begin(), trace.end());
+  }
+  // The text rendered last at (x, y), for a place written over.
+  std::string LastRenderedAt(float x, float y) const {
+    return RenderedAt(x, y, trace.rbegin(), trace.rend());
+  }
+  // The trace lines that start with `prefix`, and how often `line` stands in the trace.
+  std::vector<std::string> Lines(const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (const auto& line : trace)
+      if (line.rfind(prefix, 0) == 0) found.push_back(line);
+    return found;
+  }
+  int Count(const std::string& line) const {
+    int n = 0;
+    for (const auto& l : trace) n += l == line;
+    return n;
   }
   // The texts of all render lines after the judgement: the worked solution.
   std::vector<std::string> Solution() const {
@@ -115,11 +143,16 @@ struct Session {
     }
     return texts;
   }
-  std::vector<std::string> Judgements() const {
-    std::vector<std::string> found;
-    for (const auto& line : trace)
-      if (line.rfind("judge ", 0) == 0) found.push_back(line);
-    return found;
+  std::vector<std::string> Judgements() const { return Lines("judge "); }
+
+ private:
+  template <typename Iterator>
+  static std::string RenderedAt(float x, float y, Iterator from, Iterator to) {
+    const std::string prefix = "render " + NumberText(x) + " " + NumberText(y) + " ";
+    for (; from != to; ++from)
+      if (from->rfind(prefix, 0) == 0) return from->substr(from->find(' ', prefix.size()) + 1);
+    ADD_FAILURE() << "nothing rendered at " << x << ", " << y;
+    return "";
   }
 };
 

@@ -22,43 +22,8 @@
 
 namespace drill::testing {
 
-class Pupil : public Platform {
- public:
-  // Asked for keys when the program waits and nothing is typed; "" ends the run.
-  std::function<std::string()> respond;
-
-  // Keys pressed one by one, each when the program next waits.
-  void Type(const std::string& script) {
-    for (const KeyPress& key : Parse(script)) bursts_.push_back({key});
-  }
-  // Keys pressed together: all pending at once when the program next waits.
-  void TypeAhead(const std::string& script) { bursts_.push_back(Parse(script)); }
-
-  void TakeKeys(std::deque<KeyPress>& keys) override {
-    keys.insert(keys.end(), pending_.begin(), pending_.end());
-    pending_.clear();
-  }
-  void Idle(const Surface&) override {
-    if (!pending_.empty()) return;
-    if (bursts_.empty() && respond) Type(respond());
-    if (bursts_.empty()) throw ScriptEnd{};
-    pending_.insert(pending_.end(), bursts_.front().begin(), bursts_.front().end());
-    bursts_.pop_front();
-  }
-  std::string ClockText() override { return "12:00:00"; }
-
-  // Groups of keys typed but not yet pressed.
-  size_t Unread() const { return bursts_.size(); }
-
- private:
-  static std::vector<KeyPress> Parse(const std::string& script) {
-    auto keys = ParseKeyScript(script);
-    EXPECT_TRUE(keys.has_value()) << script;
-    return keys.value_or(std::vector<KeyPress>{});
-  }
-  std::deque<std::vector<KeyPress>> bursts_;
-  std::deque<KeyPress> pending_;
-};
+// The pupil's keyboard: keys typed one at a time or several at once.
+using Pupil = TypedKeys;
 
 // The keys that move the marker from the origin through `points` (plane units), fixing each.
 inline std::string PointKeys(const std::vector<std::pair<int, int>>& points) {
@@ -90,21 +55,15 @@ inline std::string RightKeys(const Drill& d) {
 }
 
 // One drill of inverse-prop, in practice mode, with the keys of a pupil.
-struct Lesson {
-  Pupil pupil;
-  Runtime rt{pupil};
-  Drill d;
-  std::ostringstream out;
-  std::vector<std::string> trace;
+struct Lesson : Session {
+  TypedKeys& pupil = keys;
   // Types the keys of each start when it first waits: the right ones unless a test says.
   std::function<void(Lesson&)> at_start = [](Lesson& lesson) {
     lesson.pupil.Type(RightKeys(lesson.d));
   };
 
-  explicit Lesson(int seed) : d(rt, InversePropUnit()) {
-    rt.SetTrace(&out);
-    rt.SeedRandom(seed);
-    pupil.respond = [this]() {
+  explicit Lesson(int seed) : Session(InversePropUnit(), seed) {
+    pupil.on_wait = [this]() {
       if (!answered_) {
         answered_ = true;
         at_start(*this);
@@ -131,46 +90,8 @@ struct Lesson {
     TakeTrace();
     return next;
   }
-
-  void TakeTrace() {
-    trace.clear();
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) trace.push_back(line);
-    out.str("");
-  }
-  std::vector<std::string> Lines(const std::string& prefix) const {
-    std::vector<std::string> found;
-    for (const auto& line : trace)
-      if (line.rfind(prefix, 0) == 0) found.push_back(line);
-    return found;
-  }
-  int Count(const std::string& line) const {
-    int n = 0;
-    for (const auto& l : trace) n += l == line;
-    return n;
-  }
-  // The text rendered last at (x, y); "" and a failure when there is none.
-  std::string RenderedAt(float x, float y) const {
-    const std::string prefix = "render " + NumberText(x) + " " + NumberText(y) + " ";
-    for (auto line = trace.rbegin(); line != trace.rend(); ++line)
-      if (line->rfind(prefix, 0) == 0) return line->substr(line->find(' ', prefix.size()) + 1);
-    ADD_FAILURE() << "nothing rendered at " << x << ", " << y;
-    return "";
-  }
-  // The texts rendered after the first judgement: the worked solution.
-  std::vector<std::string> Solution() const {
-    std::vector<std::string> texts;
-    bool judged = false;
-    for (const auto& line : trace) {
-      if (line.rfind("judge ", 0) == 0) judged = true;
-      if (judged && line.rfind("render ", 0) == 0) {
-        size_t at = 0;
-        for (int field = 0; field < 4; ++field) at = line.find(' ', at) + 1;
-        texts.push_back(line.substr(at));
-      }
-    }
-    return texts;
-  }
+  // The text rendered last at (x, y).
+  std::string RenderedAt(float x, float y) const { return LastRenderedAt(x, y); }
 
  private:
   bool answered_ = false;

@@ -110,12 +110,12 @@ TEST(PlottedHyperbola, KeysTypedAheadOfAPauseOrAStartAreDropped) {
   lesson.at_start = [](Lesson& l) {
     const std::string keys = PointKeys({{1, 1}, {2, 2}, {3, 3}, {4, 4}});
     l.pupil.Type(keys.substr(0, keys.size() - 7));
-    l.pupil.TypeAhead("{Enter}{Enter}{Enter}");
-    l.pupil.TypeAhead("{Space}{Enter}");
+    l.pupil.TypeTogether("{Enter}{Enter}{Enter}");
+    l.pupil.TypeTogether("{Space}{Enter}");
     l.at_start = [](Lesson& right) {
       right.pupil.Type(PointKeys(TablePoints(static_cast<int>(right.d.T[1]))));
       // Each pause of the passes and the closing one gets two keys at once.
-      for (int pause = 0; pause < 5; ++pause) right.pupil.TypeAhead("{Space}{Enter}");
+      for (int pause = 0; pause < 5; ++pause) right.pupil.TypeTogether("{Space}{Enter}");
       right.at_start = [](Lesson& next) { next.pupil.Type(RightKeys(next.d)); };
     };
   };
@@ -139,7 +139,7 @@ TEST(PlottedHyperbola, TheChainToProblem11DropsKeysTypedAhead) {
   Lesson lesson(5);
   lesson.at_start = [](Lesson& l) {
     l.pupil.Type(PointKeys(TablePoints(static_cast<int>(l.d.T[1]))) + Repeat("{Space}", 4));
-    l.pupil.TypeAhead("{Space}{Enter}{Enter}");
+    l.pupil.TypeTogether("{Space}{Enter}{Enter}");
     l.at_start = [](Lesson& next) { next.pupil.Type("{Space}1{Enter}"); };
   };
   ASSERT_EQ(lesson.Run(10), 11);

@@ -18,6 +18,7 @@
 #include "framework/drill.hpp"
 #include "framework/flow/flow.hpp"
 #include "framework/menu/menu.hpp"
+#include "framework/testing/session.hpp"
 #include "runtime/headless.hpp"
 #include "runtime/runtime.hpp"
 #include "runtime/text.hpp"
@@ -25,40 +26,7 @@
 
 namespace drill::testing {
 
-// Keys that reach the program when it waits for one. Keys typed together arrive together, as a
-// double press or a held-down key does; when none is left, `on_wait` may type more, and the run
-// ends when it types nothing.
-class PupilKeys : public Platform {
- public:
-  std::function<std::string()> on_wait;
-
-  void Type(const std::string& script) {
-    for (const KeyPress& key : Parse(script)) script_.push_back({key});
-  }
-  void TypeTogether(const std::string& script) { script_.push_back(Parse(script)); }
-
-  void TakeKeys(std::deque<KeyPress>& keys) override {
-    keys.insert(keys.end(), pending_.begin(), pending_.end());
-    pending_.clear();
-  }
-  void Idle(const Surface&) override {
-    if (!pending_.empty()) return;
-    if (script_.empty() && on_wait) Type(on_wait());
-    if (script_.empty()) throw ScriptEnd{};
-    pending_.insert(pending_.end(), script_.front().begin(), script_.front().end());
-    script_.pop_front();
-  }
-  std::string ClockText() override { return "12:00:00"; }
-
- private:
-  static std::vector<KeyPress> Parse(const std::string& script) {
-    auto keys = ParseKeyScript(script);
-    EXPECT_TRUE(keys.has_value()) << script;
-    return keys.value_or(std::vector<KeyPress>{});
-  }
-  std::deque<std::vector<KeyPress>> script_;
-  std::deque<KeyPress> pending_;
-};
+using PupilKeys = TypedKeys;
 
 struct Point {
   double x = 0, y = 0;
