@@ -10,6 +10,9 @@ PresentGate::Verdict PresentGate::Check(const Surface& surface, Clock::time_poin
   // counting drawing calls keeps such a screen from being presented over and over.
   const int width = surface.width(), height = surface.height();
   const std::vector<std::uint8_t>& pixels = surface.pixels();
+  if (!invalid_ && surface.version() == checked_version_ && changed_.count == 0)
+    return Verdict::Unchanged;  // nothing written since the last look found nothing new
+  checked_version_ = surface.version();
   if (invalid_ || shown_.size() != pixels.size()) {
     changed_ = {0, height};
   } else {

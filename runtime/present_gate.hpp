@@ -45,6 +45,7 @@ class PresentGate {
   std::vector<std::uint8_t> shown_;
   bool invalid_ = true;
   Rows changed_;
+  std::uint64_t checked_version_ = 0;
 };
 
 }  // namespace drill

@@ -29,19 +29,28 @@ class Surface {
   std::uint8_t At(int x, int y) const { return pixels_[static_cast<size_t>(y * width_ + x)]; }
   // Writes one pixel; positions off the surface are ignored (clipping).
   void Set(int x, int y, int colour) {
-    if (Contains(x, y))
+    if (Contains(x, y)) {
       pixels_[static_cast<size_t>(y * width_ + x)] = static_cast<std::uint8_t>(colour & 15);
+      ++version_;
+    }
   }
   void Clear(int colour = 0) {
     std::fill(pixels_.begin(), pixels_.end(), static_cast<std::uint8_t>(colour & 15));
+    ++version_;
   }
   const std::vector<std::uint8_t>& pixels() const { return pixels_; }
   // The pixels of row y (0 <= y < height), for painters that fill whole spans at once.
-  std::uint8_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y * width_); }
+  std::uint8_t* Row(int y) {
+    ++version_;
+    return pixels_.data() + static_cast<size_t>(y * width_);
+  }
+  // Grows with every write, so a surface whose version has not moved needs no comparing.
+  std::uint64_t version() const { return version_; }
 
  private:
   int width_, height_;
   std::vector<std::uint8_t> pixels_;
+  std::uint64_t version_ = 0;
 };
 
 }  // namespace drill

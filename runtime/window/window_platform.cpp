@@ -24,10 +24,11 @@ using std::chrono::milliseconds;
 
 // How long an idle program sleeps waiting for input. Any window event wakes it at once, but text
 // from an input method may come by another way and is only seen once the wait ends, so the wait
-// is short right after something happened and grows while nothing does: every wake-up compares
-// the whole surface, and a long-idle program then wakes ten times a second.
+// is short right after something happened and grows while nothing does: a long-idle program
+// wakes four times a second. Text typed through an input method comes with key events, which
+// wake the wait and shorten it again.
 constexpr milliseconds kShortWait{10};
-constexpr milliseconds kLongWait{100};
+constexpr milliseconds kLongWait{250};
 constexpr int kFallbackRefreshRate = 60;
 
 struct SdlSession {
