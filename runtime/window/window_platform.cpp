@@ -14,7 +14,7 @@
 
 #include "runtime/pixels.hpp"
 #include "runtime/window/event_translator.hpp"
-#include "runtime/window/present_gate.hpp"
+#include "runtime/present_gate.hpp"
 
 namespace drill {
 namespace {

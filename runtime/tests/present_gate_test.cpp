@@ -1,5 +1,5 @@
 // When the window shows the surface: on changed pixels only, at most once per refresh.
-#include "runtime/window/present_gate.hpp"
+#include "runtime/present_gate.hpp"
 
 #include <gtest/gtest.h>
 

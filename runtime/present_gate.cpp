@@ -1,5 +1,5 @@
 // Change detection and refresh limit for presenting the surface.
-#include "runtime/window/present_gate.hpp"
+#include "runtime/present_gate.hpp"
 
 namespace drill {
 
