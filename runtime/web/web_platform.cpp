@@ -20,10 +20,10 @@ using Clock = PresentGate::Clock;
 using std::chrono::milliseconds;
 
 // As in the window: short waits right after something happened, growing while nothing does. A
-// key wakes the wait at once, so the long wait only bounds how often an idle page looks at the
-// surface.
+// key ends the wait at once, so the long wait only bounds how often an idle page wakes to compare
+// the whole surface with what it shows (a few milliseconds of WebAssembly each time).
 constexpr milliseconds kShortWait{10};
-constexpr milliseconds kLongWait{100};
+constexpr milliseconds kLongWait{1000};
 
 // clang-format off
 // Sends typed and composed text to the drill. Printable characters come from the page"s hidden

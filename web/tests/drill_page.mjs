@@ -41,6 +41,7 @@ export async function launchBrowser() {
   });
   return {
     context,
+    profile,
     async close() {
       await context.close();
       fs.rmSync(profile, { recursive: true, force: true });
