@@ -31,15 +31,16 @@ constexpr milliseconds kLongWait{1000};
 // respected; composed text is taken only once the composition ends.
 EM_JS(void, ListenForText, (void* platform), {
   const field = Module["typing"];
+  Module["drillTextTo"] = platform;
   let composing = false;
   const deliver = () => {
     const text = field.value;
     field.value = "";
-    if (!text) return;
+    if (!text || !Module["drillTextTo"]) return;
     const size = lengthBytesUTF8(text) + 1;
     const buffer = _malloc(size);
     stringToUTF8(text, buffer, size);
-    _drill_web_text(platform, buffer);
+    _drill_web_text(Module["drillTextTo"], buffer);
     _free(buffer);
   };
   field.addEventListener("compositionstart", () => { composing = true; });
@@ -50,6 +51,11 @@ EM_JS(void, ListenForText, (void* platform), {
   field.addEventListener("blur", () => setTimeout(focus, 0));
   window.addEventListener("pointerdown", (event) => { event.preventDefault(); focus(); });
   focus();
+});
+
+// Text typed once the platform is gone goes nowhere.
+EM_JS(void, StopListeningForText, (), {
+  Module["drillTextTo"] = 0;
 });
 
 // Waits `ms` milliseconds, or less when a key comes first (WakeFromInput).
@@ -145,6 +151,7 @@ WebPlatform::WebPlatform(std::string fixed_clock)
 }
 
 WebPlatform::~WebPlatform() {
+  StopListeningForText();
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, nullptr);
 }
 
