@@ -6,6 +6,7 @@
 #include <deque>
 #include <string>
 
+#include "runtime/key_input.hpp"
 #include "runtime/platform.hpp"
 
 namespace drill {
@@ -25,11 +26,8 @@ class EventTranslator {
 
  private:
   WindowAction KeyDown(const SDL_KeyboardEvent& key, std::deque<KeyPress>& keys);
-  void TextInput(const char* text, std::deque<KeyPress>& keys);
 
-  // A key already delivered from its key-down event whose text input echo must be dropped
-  // (Space, Ctrl+L); empty when none is expected.
-  std::string echo_to_drop_;
+  KeyInput input_;
 };
 
 }  // namespace drill

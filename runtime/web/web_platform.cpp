@@ -1,0 +1,236 @@
+// The browser platform on Emscripten: canvas pixels, DOM keyboard and text input, and waiting
+// that hands control back to the browser (Asyncify) so the page stays responsive and idle.
+#include "runtime/web/web_platform.hpp"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string_view>
+
+#include "runtime/pixels.hpp"
+
+namespace drill {
+namespace {
+
+using Clock = PresentGate::Clock;
+using std::chrono::milliseconds;
+
+// As in the window: short waits right after something happened, growing while nothing does. A
+// key ends the wait at once, so the long wait only bounds how often an idle page wakes to compare
+// the whole surface with what it shows (a few milliseconds of WebAssembly each time).
+constexpr milliseconds kShortWait{10};
+constexpr milliseconds kLongWait{1000};
+
+// clang-format off
+// Sends typed and composed text to the drill. Printable characters come from the page"s hidden
+// text field rather than from key-down events, so the keyboard layout and an input method are
+// respected; composed text is taken only once the composition ends.
+EM_JS(void, ListenForText, (void* platform), {
+  const field = Module["typing"];
+  Module["drillTextTo"] = platform;
+  let composing = false;
+  const deliver = () => {
+    const text = field.value;
+    field.value = "";
+    if (!text || !Module["drillTextTo"]) return;
+    const size = lengthBytesUTF8(text) + 1;
+    const buffer = _malloc(size);
+    stringToUTF8(text, buffer, size);
+    _drill_web_text(Module["drillTextTo"], buffer);
+    _free(buffer);
+  };
+  field.addEventListener("compositionstart", () => { composing = true; });
+  field.addEventListener("compositionend", () => { composing = false; deliver(); });
+  field.addEventListener("input", (event) => { if (!composing && !event.isComposing) deliver(); });
+  // Typing goes to the text field: keep it focused.
+  const focus = () => field.focus({preventScroll: true});
+  field.addEventListener("blur", () => setTimeout(focus, 0));
+  window.addEventListener("pointerdown", (event) => { event.preventDefault(); focus(); });
+  focus();
+});
+
+// Text typed once the platform is gone goes nowhere.
+EM_JS(void, StopListeningForText, (), {
+  Module["drillTextTo"] = 0;
+});
+
+// Waits `ms` milliseconds, or less when a key comes first (WakeFromInput).
+EM_ASYNC_JS(void, WaitForInput, (int ms), {
+  await new Promise((resolve) => {
+    const done = () => { clearTimeout(timer); Module["drillWake"] = null; resolve(); };
+    const timer = setTimeout(done, ms);
+    Module["drillWake"] = done;
+  });
+});
+
+EM_JS(void, WakeFromInput, (), {
+  if (Module["drillWake"]) Module["drillWake"]();
+});
+
+EM_JS(void, PutFrame, (const void* rgba, int width, int height), {
+  const canvas = Module["canvas"];
+  const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+  canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0);
+  if (Module["onFrame"]) Module["onFrame"]();
+});
+
+// Whether the drill waits for a key with everything shown: scripts driving the page (its tests)
+// type the next key only then, as the headless runner releases a scripted key.
+EM_JS(void, MarkWaiting, (int waiting), {
+  Module["drillWaiting"] = waiting !== 0;
+});
+
+EM_JS(void, ToggleFullScreen, (), {
+  if (document.fullscreenElement) document.exitFullscreen();
+  else if (document.documentElement.requestFullscreen) document.documentElement.requestFullscreen();
+});
+
+EM_JS(char*, QueryClock, (), {
+  const clock = new URLSearchParams(location.search).get("clock") || "";
+  const valid = clock.length === 8 && /^([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]/.test(clock) ? clock : "";
+  const size = lengthBytesUTF8(valid) + 1;
+  const buffer = _malloc(size);
+  stringToUTF8(valid, buffer, size);
+  return buffer;
+});
+
+EM_JS(void, ReplacePage, (const char* text), {
+  const notice = document.createElement("p");
+  notice.className = "notice";
+  notice.textContent = UTF8ToString(text);
+  document.body.replaceChildren(notice);
+});
+// clang-format on
+
+// The drill's name of a browser key (its KeyboardEvent.key, which already follows Num Lock).
+PressedKey Pressed(std::string_view key) {
+  if (key == "Enter") return PressedKey::Enter;
+  if (key == "Backspace") return PressedKey::Backspace;
+  if (key == "Delete") return PressedKey::Delete;
+  if (key == "Escape" || key == "Home" || key == "Clear") return PressedKey::Clear;
+  if (key == "ArrowRight") return PressedKey::Right;
+  if (key == "ArrowLeft") return PressedKey::Left;
+  if (key == "ArrowUp") return PressedKey::Up;
+  if (key == "ArrowDown") return PressedKey::Down;
+  if (key == " ") return PressedKey::Space;
+  if (key == "l" || key == "L") return PressedKey::LetterL;
+  if (key.size() >= 2 && key.size() <= 3 && key[0] == 'F') return PressedKey::Function;
+  return PressedKey::Other;
+}
+
+EM_BOOL OnKeyDown(int /*type*/, const EmscriptenKeyboardEvent* event, void* platform) {
+  // While an input method composes, its keys are its own (they report key code 229).
+  if (event->keyCode == 229) return EM_FALSE;
+  const std::string_view name = event->key;
+  KeyDown key{Pressed(name), 0, Modifiers::None, event->repeat != 0};
+  if (key.key == PressedKey::Function) {
+    key.function_number = std::atoi(event->key + 1);
+    if (key.function_number < 1 || key.function_number > 11) return EM_FALSE;
+  }
+  if (event->ctrlKey && event->altKey)
+    key.modifiers = Modifiers::CtrlAlt;
+  else if (event->altKey)
+    key.modifiers = Modifiers::Alt;
+  else if (event->ctrlKey)
+    key.modifiers = Modifiers::Ctrl;
+  return static_cast<WebPlatform*>(platform)->KeyDown(key) ? EM_TRUE : EM_FALSE;
+}
+
+}  // namespace
+
+WebPlatform::WebPlatform(std::string fixed_clock)
+    : rgba_(static_cast<size_t>(kSurfaceWidth) * kSurfaceHeight),
+      fixed_clock_(std::move(fixed_clock)),
+      idle_wait_(kShortWait) {
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_FALSE, OnKeyDown);
+  ListenForText(this);
+}
+
+WebPlatform::~WebPlatform() {
+  StopListeningForText();
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE, nullptr);
+}
+
+bool WebPlatform::KeyDown(const drill::KeyDown& key) {
+  const KeyDownResult result = input_.Down(key, pending_);
+  if (result == KeyDownResult::ToggleFullScreen) ToggleFullScreen();
+  if (result == KeyDownResult::Ignored) return false;
+  MarkWaiting(0);
+  WakeFromInput();
+  return true;
+}
+
+void WebPlatform::TextInput(const char* text) {
+  const size_t before = pending_.size();
+  input_.Text(text, pending_);
+  if (pending_.size() == before) return;
+  MarkWaiting(0);
+  WakeFromInput();
+}
+
+void WebPlatform::TakeKeys(std::deque<KeyPress>& keys) {
+  keys.insert(keys.end(), pending_.begin(), pending_.end());
+  pending_.clear();
+}
+
+void WebPlatform::Idle(const Surface& surface) {
+  if (!pending_.empty()) return;
+  const auto now = Clock::now();
+  milliseconds wait = idle_wait_;
+  switch (gate_.Check(surface, now)) {
+    case PresentGate::Verdict::Present:
+      Present(surface);
+      gate_.Presented(surface, now);
+      wait = idle_wait_ = kShortWait;
+      break;
+    case PresentGate::Verdict::TooSoon: {
+      const auto until = std::chrono::ceil<milliseconds>(gate_.NextAllowed() - now);
+      wait = std::clamp(until, milliseconds(1), kShortWait);
+      break;
+    }
+    case PresentGate::Verdict::Unchanged:
+      MarkWaiting(1);
+      break;
+  }
+  WaitForInput(static_cast<int>(wait.count()));
+  idle_wait_ = pending_.empty() ? std::min(idle_wait_ * 2, kLongWait) : kShortWait;
+}
+
+void WebPlatform::Present(const Surface& surface) {
+  ToArgb(surface, rgba_);
+  // The canvas takes bytes R, G, B, A: in a little-endian word that is 0xAABBGGRR.
+  for (std::uint32_t& v : rgba_) v = (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
+  PutFrame(rgba_.data(), kSurfaceWidth, kSurfaceHeight);
+}
+
+std::string WebPlatform::ClockText() {
+  if (!fixed_clock_.empty()) return fixed_clock_;
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%H:%M:%S", &local);
+  return text;
+}
+
+std::string PageClock() {
+  char* clock = QueryClock();
+  std::string text = clock;
+  std::free(clock);
+  return text;
+}
+
+void ShowPageNotice(const std::string& text) {
+  ReplacePage(text.c_str());
+}
+
+}  // namespace drill
+
+// Called by the page's text field handler (ListenForText) with the platform it was given.
+extern "C" EMSCRIPTEN_KEEPALIVE void drill_web_text(void* platform, const char* text) {
+  static_cast<drill::WebPlatform*>(platform)->TextInput(text);
+}
