@@ -9,32 +9,22 @@
 
 #include "programs/program_list.hpp"
 #include "tools/key-fuzz/key_stream.hpp"
+#include "tools/key-fuzz/tool_arguments.hpp"
 
 int main(int argc, char** argv) {
-  int problems = 10000;
-  std::uint64_t seed = 1;
+  long long problems = 10000, seed = 1;
   std::vector<std::string_view> programs;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if ((arg == "--problems" || arg == "--seed") && i + 1 < argc) {
-      const long long value = std::atoll(argv[++i]);
-      if (arg == "--problems") problems = static_cast<int>(value);
-      if (arg == "--seed") seed = static_cast<std::uint64_t>(value);
-    } else if (drill::FindProgramUnit(arg) != nullptr) {
-      programs.push_back(arg);
-    } else {
-      std::cerr << "usage: soak [--problems N] [--seed S] [PROGRAM...]\n";
-      return 2;
-    }
-  }
-  if (programs.empty())
-    for (const auto& entry : drill::kPrograms) programs.push_back(entry.name);
+  if (!drill::ReadToolArguments(argc, argv, {{"--problems", &problems}, {"--seed", &seed}},
+                                programs, "soak [--problems N] [--seed S] [PROGRAM...]"))
+    return 2;
 
   bool ok = true;
   std::cout << "program\tproblems\tkeys\tstack after 100 (B)\tstack at end (B)\t"
                "heap after 100 (KiB)\theap at end (KiB)\n";
   for (const std::string_view name : programs) {
-    const drill::SoakResult r = drill::Soak(*drill::FindProgramUnit(name), problems, 100, seed);
+    const drill::SoakResult r =
+        drill::Soak(*drill::FindProgramUnit(name), static_cast<int>(problems), 100,
+                    static_cast<std::uint64_t>(seed));
     std::cout << name << '\t' << r.problems << '\t' << r.keys << '\t' << r.early_stack << '\t'
               << r.stack << '\t' << r.early_heap / 1024 << '\t' << r.heap / 1024 << '\n';
     if (r.error_screen) std::cout << "  " << r.failure << '\n';

@@ -9,23 +9,14 @@
 
 #include "programs/program_list.hpp"
 #include "tools/key-fuzz/key_stream.hpp"
+#include "tools/key-fuzz/tool_arguments.hpp"
 
 int main(int argc, char** argv) {
-  long keys = 200000;
+  long long keys = 200000;
   std::vector<std::string_view> programs;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--keys" && i + 1 < argc) {
-      keys = std::atol(argv[++i]);
-    } else if (drill::FindProgramUnit(arg) != nullptr) {
-      programs.push_back(arg);
-    } else {
-      std::cerr << "usage: step-cost [--keys N] [PROGRAM...]\n";
-      return 2;
-    }
-  }
-  if (programs.empty())
-    for (const auto& entry : drill::kPrograms) programs.push_back(entry.name);
+  if (!drill::ReadToolArguments(argc, argv, {{"--keys", &keys}}, programs,
+                                "step-cost [--keys N] [PROGRAM...]"))
+    return 2;
 
   constexpr double kFrameMs = 1000.0 / 60.0;
   std::cout << "program\tproblem\theaviest step (ms)\tshare of a 60 Hz frame\n" << std::fixed;
@@ -35,7 +26,7 @@ int main(int argc, char** argv) {
     std::map<int, double> least;
     for (std::uint64_t seed = 1; seed <= 3; ++seed) {
       for (const auto& [problem, ms] :
-           drill::HeaviestSteps(*drill::FindProgramUnit(name), keys, seed)) {
+           drill::HeaviestSteps(*drill::FindProgramUnit(name), static_cast<long>(keys), seed)) {
         auto [at, fresh] = least.emplace(problem, ms);
         if (!fresh) at->second = std::min(at->second, ms);
       }
