@@ -34,7 +34,7 @@ class PresentGate {
     int first = 0, count = 0;
   };
   Rows changed() const { return changed_; }
-  // Records the pixels just shown: the changed rows.
+  // Records the pixels just shown: those the last Check looked at.
   void Presented(const Surface& surface, Clock::time_point now);
   // When a frame refused as TooSoon may go out.
   Clock::time_point NextAllowed() const { return last_present_ + interval_; }
@@ -42,7 +42,9 @@ class PresentGate {
  private:
   Clock::duration interval_;
   Clock::time_point last_present_{};
-  std::vector<std::uint8_t> shown_;
+  std::vector<std::uint64_t> shown_;         // a fingerprint of each row last shown
+  std::vector<std::uint64_t> current_;       // and of each row at the last Check
+  std::vector<std::uint32_t> row_versions_;  // the surface's row versions those were taken at
   bool invalid_ = true;
   Rows changed_;
   std::uint64_t checked_version_ = 0;

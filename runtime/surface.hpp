@@ -21,7 +21,10 @@ extern const std::array<Rgb, 16> kPalette;
 class Surface {
  public:
   Surface(int width = kSurfaceWidth, int height = kSurfaceHeight)
-      : width_(width), height_(height), pixels_(static_cast<size_t>(width * height), 0) {}
+      : width_(width),
+        height_(height),
+        pixels_(static_cast<size_t>(width * height), 0),
+        row_versions_(static_cast<size_t>(height), 0) {}
 
   int width() const { return width_; }
   int height() const { return height_; }
@@ -32,25 +35,30 @@ class Surface {
     if (Contains(x, y)) {
       pixels_[static_cast<size_t>(y * width_ + x)] = static_cast<std::uint8_t>(colour & 15);
       ++version_;
+      ++row_versions_[static_cast<size_t>(y)];
     }
   }
   void Clear(int colour = 0) {
     std::fill(pixels_.begin(), pixels_.end(), static_cast<std::uint8_t>(colour & 15));
     ++version_;
+    for (auto& v : row_versions_) ++v;
   }
   const std::vector<std::uint8_t>& pixels() const { return pixels_; }
   // The pixels of row y (0 <= y < height), for painters that fill whole spans at once.
   std::uint8_t* Row(int y) {
     ++version_;
+    ++row_versions_[static_cast<size_t>(y)];
     return pixels_.data() + static_cast<size_t>(y * width_);
   }
-  // Grows with every write, so a surface whose version has not moved needs no comparing.
+  // Grow with every write, to the surface and to row y: what has not moved needs no comparing.
   std::uint64_t version() const { return version_; }
+  std::uint32_t row_version(int y) const { return row_versions_[static_cast<size_t>(y)]; }
 
  private:
   int width_, height_;
   std::vector<std::uint8_t> pixels_;
   std::uint64_t version_ = 0;
+  std::vector<std::uint32_t> row_versions_;
 };
 
 }  // namespace drill
