@@ -26,7 +26,6 @@
 
 namespace drill::testing {
 
-using PupilKeys = TypedKeys;
 
 struct Point {
   double x = 0, y = 0;
@@ -191,20 +190,14 @@ inline RestrictedGraph ReadRestrictedLine(const std::vector<std::string>& trace)
 }
 
 // Reads one problem's screen and answers it right (or wrong, when asked to).
-struct Pupil {
-  PupilKeys keys;
-  Runtime rt{keys};
-  Drill d;
-  std::ostringstream out;
-  std::vector<std::string> trace;  // of the problem start under way
+// `trace` holds the trace of the problem start under way.
+struct Pupil : Session {
   bool answer_wrongly = false;
   // What the pupil gave at the last point entry or answer.
   std::string given;
   int problem = 0;
 
-  explicit Pupil(int seed) : d(rt, PropGraphUnit()) {
-    rt.SetTrace(&out);
-    rt.SeedRandom(seed);
+  explicit Pupil(int seed) : Session(PropGraphUnit(), seed) {
     keys.on_wait = [this] {
       Refresh();
       return Answer();
@@ -236,30 +229,9 @@ struct Pupil {
     return next;
   }
 
-  std::vector<std::string> Judgements() const {
-    std::vector<std::string> found;
-    for (const auto& line : trace)
-      if (line.rfind("judge ", 0) == 0) found.push_back(line);
-    return found;
-  }
   bool Has(const std::string& line) const {
     return std::find(trace.begin(), trace.end(), line) != trace.end();
   }
-  // The texts rendered after the first judgement: the worked solution.
-  std::vector<std::string> Solution() const {
-    std::vector<std::string> texts;
-    bool judged = false;
-    for (const auto& line : trace) {
-      if (line.rfind("judge ", 0) == 0) judged = true;
-      if (judged && line.rfind("render ", 0) == 0) {
-        size_t at = 0;
-        for (int field = 0; field < 4; ++field) at = line.find(' ', at) + 1;
-        texts.push_back(line.substr(at));
-      }
-    }
-    return texts;
-  }
-
   std::string Answer() {
     // The menus after a problem: go on, and after the last one back to the main menu and end.
     for (const auto& line : trace) {
