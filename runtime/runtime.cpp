@@ -1,7 +1,7 @@
 // The runtime services: drawing through the painter, the text layer, keys and the trace.
 #include "runtime/runtime.hpp"
 
-#include <ostream>
+#include <string>
 
 #include "runtime/key_names.hpp"
 #include "runtime/text.hpp"
@@ -42,11 +42,20 @@ std::string HalfWidth(const std::string& text) {
   return has_full_width ? EncodeUtf8(characters) : text;
 }
 
+// One trace line: a name and its fields, each after one blank.
+std::string Fields(std::string_view name, std::initializer_list<std::string> fields) {
+  std::string line(name);
+  for (const std::string& field : fields) {
+    line += ' ';
+    line += field;
+  }
+  return line;
+}
+
 }  // namespace
 
 void Runtime::Trace(std::string_view line) {
-  if (trace_ == nullptr) return;
-  *trace_ << line << '\n';
+  if (trace_) trace_(line);
 }
 
 void Runtime::ClearScreen() {
@@ -56,8 +65,8 @@ void Runtime::ClearScreen() {
 void Runtime::DrawTextAt(float x, float y, std::string_view text, int x_scale, int y_scale,
                          int colour) {
   if (TracingDrawing()) {
-    *trace_ << "text " << NumberText(x) << ' ' << NumberText(y) << ' ' << colour << ' ' << x_scale
-            << ' ' << y_scale << ' ' << text << '\n';
+    Trace(Fields("text", {NumberText(x), NumberText(y), std::to_string(colour),
+                          std::to_string(x_scale), std::to_string(y_scale), std::string(text)}));
   }
   painter_.Text(x, y, text, x_scale, y_scale, colour);
 }
@@ -65,25 +74,24 @@ void Runtime::DrawTextAt(float x, float y, std::string_view text, int x_scale, i
 void Runtime::DrawLine(float x1, float y1, float x2, float y2, int colour, Shape shape,
                        LineStyle style) {
   if (TracingDrawing()) {
-    *trace_ << "line " << NumberText(x1) << ' ' << NumberText(y1) << ' ' << NumberText(x2) << ' '
-            << NumberText(y2) << ' ' << colour << ' ' << ShapeName(shape) << ' ' << StyleName(style)
-            << '\n';
+    Trace(Fields("line", {NumberText(x1), NumberText(y1), NumberText(x2), NumberText(y2),
+                          std::to_string(colour), ShapeName(shape), StyleName(style)}));
   }
   painter_.Line(x1, y1, x2, y2, colour, shape, style);
 }
 
 void Runtime::DrawCircle(float x, float y, float r, int colour, CircleFill fill) {
   if (TracingDrawing()) {
-    *trace_ << "circle " << NumberText(x) << ' ' << NumberText(y) << ' ' << NumberText(r) << ' '
-            << colour << ' ' << (fill == CircleFill::Filled ? 1 : 0) << '\n';
+    Trace(Fields("circle", {NumberText(x), NumberText(y), NumberText(r), std::to_string(colour),
+                            fill == CircleFill::Filled ? "1" : "0"}));
   }
   painter_.Circle(x, y, r, colour, fill);
 }
 
 void Runtime::FloodFill(float x, float y, int colour, int border) {
   if (TracingDrawing()) {
-    *trace_ << "flood " << NumberText(x) << ' ' << NumberText(y) << ' ' << colour << ' ' << border
-            << '\n';
+    Trace(Fields("flood",
+                 {NumberText(x), NumberText(y), std::to_string(colour), std::to_string(border)}));
   }
   painter_.Flood(x, y, colour, border);
 }
@@ -144,7 +152,7 @@ std::string Runtime::ReadKey() {
   if (key.function_key > 0 && text.empty()) return {};
   if (TracingDrawing()) {
     const KeyPress taken = key.function_key > 0 ? key : KeyPress{0, text};
-    *trace_ << "key " << KeyName(taken) << '\n';
+    Trace("key " + KeyName(taken));
   }
   return text;
 }

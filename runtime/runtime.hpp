@@ -3,7 +3,8 @@
 
 #include <array>
 #include <deque>
-#include <iosfwd>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -26,9 +27,18 @@ class Runtime {
   // (nullptr: no trace); with TraceDetail::EventsOnly only the events of the drill's course are
   // (problem, judge, end, error), for runs that follow it without paying for every drawing.
   enum class TraceDetail { Everything, EventsOnly };
-  void SetTrace(std::ostream* trace, TraceDetail detail = TraceDetail::Everything) {
-    trace_ = trace;
+  // Takes one trace line, without its line end.
+  using TraceSink = std::function<void(std::string_view line)>;
+  void SetTraceSink(TraceSink sink, TraceDetail detail = TraceDetail::Everything) {
+    trace_ = std::move(sink);
     trace_drawing_ = detail == TraceDetail::Everything;
+  }
+  // Streams stay out of the runtime itself, so that a program that never traces carries none of
+  // the stream library.
+  void SetTrace(std::ostream* trace, TraceDetail detail = TraceDetail::Everything) {
+    TraceSink sink;
+    if (trace != nullptr) sink = [trace](std::string_view line) { *trace << line << '\n'; };
+    SetTraceSink(std::move(sink), detail);
   }
   bool Tracing() const { return trace_ != nullptr; }
   // Whether drawing calls (texts included) are traced.
@@ -80,7 +90,7 @@ class Runtime {
   std::array<std::string, 12> function_keys_{};
   RandomGenerator random_;
   int text_column_ = 0, text_row_ = 0;
-  std::ostream* trace_ = nullptr;
+  TraceSink trace_;
   bool trace_drawing_ = true;
 };
 

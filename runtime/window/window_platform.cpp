@@ -7,9 +7,9 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <iostream>
 #include <stdexcept>
 
 #include "runtime/pixels.hpp"
@@ -182,14 +182,13 @@ std::unique_ptr<WindowPlatform> OpenWindow(const std::string& title) {
 }
 
 void LeaveWithoutTeardown(int status) {
-  std::cout.flush();
-  std::cerr.flush();
+  std::fflush(nullptr);
   std::_Exit(status);
 }
 
 void ReportFatalError(const std::string& title, const std::string& reason) {
   const std::string message = "続行不可能なエラーが発生しました。" + reason;
-  std::cerr << message << std::endl;
+  std::fprintf(stderr, "%s\n", message.c_str());
   // Without a display the box cannot be shown either; standard error has the message then.
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), nullptr);
 }
@@ -270,8 +269,8 @@ void WindowPlatform::Present(const Surface& surface) {
       std::any_of(surface.pixels().begin(), surface.pixels().end(), [](auto c) { return c; })) {
     s.report_first_frame = false;
     const auto elapsed = std::chrono::duration_cast<milliseconds>(Clock::now() - s.opened);
-    std::cerr << "first frame: epoch_ms=" << EpochMilliseconds()
-              << " ms_since_open=" << elapsed.count() << std::endl;
+    std::fprintf(stderr, "first frame: epoch_ms=%lld ms_since_open=%lld\n", EpochMilliseconds(),
+                 static_cast<long long>(elapsed.count()));
   }
 }
 
