@@ -1,37 +1,77 @@
-// The glyph lookup over the generated table: a binary search by code point.
+// The glyph lookup over the generated tables: a binary search by code point, first in the small
+// table of the glyphs the programs draw day to day, then in the table of every glyph.
 #include "runtime/font.hpp"
 
 #include <algorithm>
+#include <span>
 
 #include "runtime/text.hpp"
 
 namespace drill {
 namespace glyph_data {
-// Defined in the generated glyph_table.cpp: sorted code points, and for each the byte offset of its
-// bitmap in kBitmaps with the top bit set for a 16-pixel-wide glyph.
+// Defined in the generated tables: sorted code points, and for each the byte offset of its bitmap
+// in kBitmaps with the top bit set for a 16-pixel-wide glyph.
+namespace all {
 extern const std::uint32_t kGlyphCount;
 extern const std::uint32_t kCodePoints[];
 extern const std::uint32_t kOffsets[];
 extern const char kBitmaps[];
+}  // namespace all
+namespace common {
+extern const std::uint32_t kGlyphCount;
+extern const std::uint32_t kCodePoints[];
+extern const std::uint32_t kOffsets[];
+extern const char kBitmaps[];
+}  // namespace common
 }  // namespace glyph_data
 
-bool FindGlyph(char32_t code_point, Glyph& glyph) {
-  using namespace glyph_data;
-  glyph.cell_width = SjisWidth(code_point) == 1 ? 8 : 16;
-  const std::uint32_t* end = kCodePoints + kGlyphCount;
-  const std::uint32_t* found =
-      std::lower_bound(kCodePoints, end, static_cast<std::uint32_t>(code_point));
-  if (found == end || *found != code_point) {
-    glyph.glyph_width = glyph.cell_width;
-    glyph.rows = {};
-    return false;
-  }
-  const std::uint32_t entry = kOffsets[found - kCodePoints];
+namespace {
+
+struct GlyphTable {
+  std::span<const std::uint32_t> code_points;
+  const std::uint32_t* offsets;
+  const char* bitmaps;
+};
+
+// The common table is searched first: its few pages are all a usual screen needs, so the large
+// table stays on disk instead of in the program's memory.
+GlyphTable CommonTable() {
+  using namespace glyph_data::common;
+  return {{kCodePoints, kGlyphCount}, kOffsets, kBitmaps};
+}
+
+GlyphTable FullTable() {
+  using namespace glyph_data::all;
+  return {{kCodePoints, kGlyphCount}, kOffsets, kBitmaps};
+}
+
+bool FindIn(const GlyphTable& table, char32_t code_point, Glyph& glyph) {
+  const auto found = std::lower_bound(table.code_points.begin(), table.code_points.end(),
+                                      static_cast<std::uint32_t>(code_point));
+  if (found == table.code_points.end() || *found != code_point) return false;
+  const std::uint32_t entry = table.offsets[found - table.code_points.begin()];
   glyph.glyph_width = (entry & 0x80000000u) ? 16 : 8;
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(kBitmaps) + (entry & 0x7FFFFFFFu);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(table.bitmaps) + (entry & 0x7FFFFFFFu);
   glyph.rows =
       std::span<const std::uint8_t>(bytes, static_cast<size_t>(glyph.glyph_width / 8 * 16));
   return true;
+}
+
+}  // namespace
+
+bool FindGlyph(char32_t code_point, Glyph& glyph) {
+  glyph.cell_width = SjisWidth(code_point) == 1 ? 8 : 16;
+  if (FindIn(CommonTable(), code_point, glyph) || FindIn(FullTable(), code_point, glyph)) {
+    return true;
+  }
+  glyph.glyph_width = glyph.cell_width;
+  glyph.rows = {};
+  return false;
+}
+
+bool IsCommonGlyph(char32_t code_point) {
+  Glyph glyph;
+  return FindIn(CommonTable(), code_point, glyph);
 }
 
 }  // namespace drill

@@ -17,4 +17,8 @@ struct Glyph {
 // advances by the character's cell width).
 bool FindGlyph(char32_t code_point, Glyph& glyph);
 
+// Whether the code point is among the glyphs kept together for everyday drawing: the characters
+// of the programs' own texts and those a pupil types.
+bool IsCommonGlyph(char32_t code_point);
+
 }  // namespace drill

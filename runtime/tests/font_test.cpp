@@ -98,5 +98,20 @@ TEST(Font, MarksAndSymbolsFillTheFullWidthCell) {
   }
 }
 
+// Characters outside the common table still come from the full one, with the same shapes.
+TEST(Font, RareCharactersComeFromTheFullTable) {
+  EXPECT_TRUE(IsCommonGlyph(U'A'));
+  EXPECT_TRUE(IsCommonGlyph(U'ぁ'));
+  for (const char32_t rare : {U'鬱', U'蘊', U'⑳'}) {
+    EXPECT_FALSE(IsCommonGlyph(rare)) << std::hex << static_cast<unsigned>(rare);
+    const Glyph glyph = GlyphOf(rare);
+    EXPECT_EQ(glyph.glyph_width, 16);
+    EXPECT_GT(std::count_if(glyph.rows.begin(), glyph.rows.end(), [](auto b) { return b != 0; }),
+              8);
+  }
+  // Two neighbours in the full table keep their own bitmaps.
+  EXPECT_NE(Bytes(GlyphOf(U'鬱')), Bytes(GlyphOf(U'蘊')));
+}
+
 }  // namespace
 }  // namespace drill
