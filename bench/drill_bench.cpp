@@ -33,7 +33,7 @@ void MainMenuRedraw(benchmark::State& state) {
     HeadlessPlatform platform;
     Runtime rt(platform);
     RunDrill(rt, PropApplyUnit());
-    benchmark::DoNotOptimize(rt.surface().pixels().data());
+    benchmark::DoNotOptimize(rt.surface().packed().data());
   }
 }
 BENCHMARK(MainMenuRedraw)->Unit(benchmark::kMicrosecond);

@@ -46,8 +46,7 @@ void Span(Surface& surface, Coord x1, Coord x2, Coord y, int colour) {
   x1 = std::max<Coord>(x1, 0);
   x2 = std::min<Coord>(x2, surface.width() - 1);
   if (x1 > x2) return;
-  std::uint8_t* row = surface.Row(static_cast<int>(y));
-  std::fill(row + x1, row + x2 + 1, static_cast<std::uint8_t>(colour & 15));
+  surface.FillSpan(static_cast<int>(y), static_cast<int>(x1), static_cast<int>(x2), colour);
 }
 
 // Liang-Barsky clipping of a segment to the square +-kLineLimit; false when nothing is left.
@@ -267,10 +266,15 @@ void Painter::Flood(float x, float y, int colour, int border) {
   const auto border_code = static_cast<std::uint8_t>(border & 15);
   const auto fill_code = static_cast<std::uint8_t>(colour & 15);
   // Pixels already filled are remembered apart from their colour, so a fill colour that differs
-  // from the border never makes the fill run round in circles.
-  std::vector<std::uint8_t> done(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+  // from the border never makes the fill run round in circles: one bit a pixel.
+  std::vector<std::uint64_t> done((static_cast<size_t>(width) * static_cast<size_t>(height) + 63) /
+                                  64);
+  auto bit = [width](int px, int py) {
+    return static_cast<size_t>(py) * static_cast<size_t>(width) + static_cast<size_t>(px);
+  };
+  auto is_done = [&](int px, int py) { return (done[bit(px, py) / 64] >> (bit(px, py) % 64)) & 1; };
   auto open = [&](int px, int py) {
-    return surface_.At(px, py) != border_code && !done[static_cast<size_t>(py) * width + px];
+    return surface_.At(px, py) != border_code && !is_done(px, py);
   };
   // Scanline fill with an explicit stack: each popped seed grows into a horizontal run, and the
   // rows above and below get one seed per open run beside it.
@@ -282,10 +286,9 @@ void Painter::Flood(float x, float y, int colour, int border) {
     int left = px, right = px;
     while (left > 0 && open(left - 1, py)) --left;
     while (right < width - 1 && open(right + 1, py)) ++right;
-    std::uint8_t* row = surface_.Row(py);
-    std::fill(row + left, row + right + 1, fill_code);
-    std::fill(done.begin() + static_cast<std::ptrdiff_t>(py) * width + left,
-              done.begin() + static_cast<std::ptrdiff_t>(py) * width + right + 1, 1);
+    surface_.FillSpan(py, left, right, fill_code);
+    for (int px = left; px <= right; ++px)
+      done[bit(px, py) / 64] |= std::uint64_t{1} << (bit(px, py) % 64);
     for (const int ny : {py - 1, py + 1}) {
       if (ny < 0 || ny >= height) continue;
       bool in_run = false;

@@ -28,10 +28,15 @@ void ToArgbRows(const Surface& surface, int first, int count, std::span<std::uin
     throw std::out_of_range("rows outside the surface");
   if (stride < width || out.size() < static_cast<size_t>(stride) * static_cast<size_t>(count))
     throw std::length_error("colour buffer too small for the rows");
-  const std::uint8_t* source = surface.pixels().data() + static_cast<size_t>(first) * width;
   for (int y = 0; y < count; ++y) {
+    const std::uint8_t* source = surface.PackedRow(first + y);
     std::uint32_t* row = out.data() + static_cast<size_t>(y) * static_cast<size_t>(stride);
-    for (int x = 0; x < width; ++x) row[x] = argb[*source++ & 15];
+    int x = 0;
+    for (; x + 1 < width; x += 2, ++source) {
+      row[x] = argb[*source >> 4];
+      row[x + 1] = argb[*source & 15];
+    }
+    if (x < width) row[x] = argb[*source >> 4];
   }
 }
 

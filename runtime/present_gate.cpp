@@ -6,9 +6,9 @@
 namespace drill {
 namespace {
 
-// A 64-bit fingerprint of one row. Keeping a fingerprint per row instead of a copy of the whole
-// surface saves a screen's worth of memory; two different rows share one only by a chance of
-// about 2^-64, and a missed change would be shown with the next one.
+// A 64-bit fingerprint of one row of `width` bytes. Keeping a fingerprint per row instead of a copy
+// of the whole surface saves a screen's worth of memory; two different rows share one only by a
+// chance of about 2^-64, and a missed change would be shown with the next one.
 std::uint64_t RowFingerprint(const std::uint8_t* row, int width) {
   // Four independent lanes of 8 bytes, so the multiplications overlap.
   constexpr std::uint64_t kMul = 0xFF51AFD7ED558CCDull;
@@ -33,7 +33,7 @@ std::uint64_t RowFingerprint(const std::uint8_t* row, int width) {
 PresentGate::Verdict PresentGate::Check(const Surface& surface, Clock::time_point now) {
   // A blinking caret draws and erases the same disc on every poll; comparing pixels rather than
   // counting drawing calls keeps such a screen from being presented over and over.
-  const int width = surface.width(), height = surface.height();
+  const int height = surface.height();
   if (!invalid_ && surface.version() == checked_version_ && changed_.count == 0)
     return Verdict::Unchanged;  // nothing written since the last look found nothing new
   checked_version_ = surface.version();
@@ -47,7 +47,7 @@ PresentGate::Verdict PresentGate::Check(const Surface& surface, Clock::time_poin
     const auto row = static_cast<size_t>(y);
     if (current_[row] != 0 && row_versions_[row] == surface.row_version(y)) continue;
     row_versions_[row] = surface.row_version(y);
-    current_[row] = RowFingerprint(surface.pixels().data() + row * width, width) | 1;
+    current_[row] = RowFingerprint(surface.PackedRow(y), surface.stride()) | 1;
   }
   if (invalid_ || shown_.size() != current_.size()) {
     changed_ = {0, height};

@@ -1,4 +1,5 @@
-// The 16-colour palette the surface's codes stand for when shown or written as a picture.
+// The 16-colour palette the surface's codes stand for when shown or written as a picture, and the
+// surface's span fill.
 #include "runtime/surface.hpp"
 
 namespace drill {
@@ -24,5 +25,21 @@ const std::array<Rgb, 16> kPalette{{
     {0xFF, 0xE0, 0x40},  // 14 yellow
     {0xFF, 0xFF, 0xFF},  // 15 white
 }};
+
+void Surface::FillSpan(int y, int x1, int x2, int colour) {
+  const auto code = static_cast<std::uint8_t>(colour & 15);
+  std::uint8_t* row = packed_.data() + static_cast<size_t>(y) * static_cast<size_t>(stride_);
+  // A lone pixel at either end shares its byte with a neighbour outside the span.
+  if (x1 % 2 == 1) {
+    row[x1 / 2] = static_cast<std::uint8_t>((row[x1 / 2] & 0xF0) | code);
+    ++x1;
+  }
+  if (x1 <= x2 && x2 % 2 == 0) {
+    row[x2 / 2] = static_cast<std::uint8_t>((row[x2 / 2] & 0x0F) | (code << 4));
+    --x2;
+  }
+  if (x1 < x2) std::fill(row + x1 / 2, row + x2 / 2 + 1, static_cast<std::uint8_t>(code * 0x11));
+  Touched(y);
+}
 
 }  // namespace drill

@@ -265,8 +265,7 @@ void WindowPlatform::Present(const Surface& surface) {
     throw std::runtime_error(SdlReason("画面を表示できません"));
   SDL_RenderPresent(s.renderer.get());
 
-  if (s.report_first_frame &&
-      std::any_of(surface.pixels().begin(), surface.pixels().end(), [](auto c) { return c; })) {
+  if (s.report_first_frame && !surface.IsBlank()) {
     s.report_first_frame = false;
     const auto elapsed = std::chrono::duration_cast<milliseconds>(Clock::now() - s.opened);
     std::fprintf(stderr, "first frame: epoch_ms=%lld ms_since_open=%lld\n", EpochMilliseconds(),
