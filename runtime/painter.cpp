@@ -266,13 +266,14 @@ void Painter::Flood(float x, float y, int colour, int border) {
   const auto border_code = static_cast<std::uint8_t>(border & 15);
   const auto fill_code = static_cast<std::uint8_t>(colour & 15);
   // Pixels already filled are remembered apart from their colour, so a fill colour that differs
-  // from the border never makes the fill run round in circles: one bit a pixel.
-  std::vector<std::uint64_t> done((static_cast<size_t>(width) * static_cast<size_t>(height) + 63) /
-                                  64);
-  auto bit = [width](int px, int py) {
-    return static_cast<size_t>(py) * static_cast<size_t>(width) + static_cast<size_t>(px);
+  // from the border never makes the fill run round in circles: a bit a pixel, kept only for the
+  // rows the fill reaches.
+  const size_t words_a_row = (static_cast<size_t>(width) + 63) / 64;
+  std::vector<std::vector<std::uint64_t>> done(static_cast<size_t>(height));
+  auto is_done = [&](int px, int py) {
+    const auto& row = done[static_cast<size_t>(py)];
+    return !row.empty() && ((row[static_cast<size_t>(px / 64)] >> (px % 64)) & 1);
   };
-  auto is_done = [&](int px, int py) { return (done[bit(px, py) / 64] >> (bit(px, py) % 64)) & 1; };
   auto open = [&](int px, int py) {
     return surface_.At(px, py) != border_code && !is_done(px, py);
   };
@@ -287,8 +288,11 @@ void Painter::Flood(float x, float y, int colour, int border) {
     while (left > 0 && open(left - 1, py)) --left;
     while (right < width - 1 && open(right + 1, py)) ++right;
     surface_.FillSpan(py, left, right, fill_code);
-    for (int px = left; px <= right; ++px)
-      done[bit(px, py) / 64] |= std::uint64_t{1} << (bit(px, py) % 64);
+    auto& done_row = done[static_cast<size_t>(py)];
+    if (done_row.empty()) done_row.assign(words_a_row, 0);
+    for (int fx = left; fx <= right; ++fx) {
+      done_row[static_cast<size_t>(fx / 64)] |= std::uint64_t{1} << (fx % 64);
+    }
     for (const int ny : {py - 1, py + 1}) {
       if (ny < 0 || ny >= height) continue;
       bool in_run = false;
