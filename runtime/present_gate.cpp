@@ -1,6 +1,7 @@
 // Change detection and refresh limit for presenting the surface.
 #include "runtime/present_gate.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 namespace drill {
@@ -70,6 +71,22 @@ void PresentGate::Presented(const Surface&, Clock::time_point now) {
   changed_ = {};
   last_present_ = now;
   invalid_ = false;
+}
+
+std::chrono::milliseconds IdlePace::WaitAfter(PresentGate::Verdict verdict, const PresentGate& gate,
+                                              PresentGate::Clock::time_point now) {
+  using std::chrono::milliseconds;
+  switch (verdict) {
+    case PresentGate::Verdict::Present:
+      idle_wait_ = kShortest;
+      return kShortest;
+    case PresentGate::Verdict::TooSoon:
+      return std::clamp(std::chrono::ceil<milliseconds>(gate.NextAllowed() - now), milliseconds(1),
+                        kShortest);
+    case PresentGate::Verdict::Unchanged:
+      break;
+  }
+  return idle_wait_;
 }
 
 }  // namespace drill

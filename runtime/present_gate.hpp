@@ -1,7 +1,8 @@
 // Decides when a window shows the surface: only when its pixels differ from those last shown,
-// and never more often than the display refreshes.
+// and never more often than the display refreshes; and how long an idle program then waits.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <vector>
@@ -48,6 +49,31 @@ class PresentGate {
   bool invalid_ = true;
   Rows changed_;
   std::uint64_t checked_version_ = 0;
+};
+
+// How long an idle program waits for input before it looks at the surface again. Input ends any
+// wait at once, but a change drawn without input (a blinking caret) or text that arrives by
+// another way is only seen when the wait ends; so the wait is short right after something
+// happened and doubles, up to `longest`, while nothing does.
+class IdlePace {
+ public:
+  static constexpr std::chrono::milliseconds kShortest{10};
+
+  explicit IdlePace(std::chrono::milliseconds longest) : longest_(longest) {}
+
+  // The wait after the gate's verdict at `now`: short after a present, until the held-back frame
+  // may go out after TooSoon, and the growing idle wait otherwise.
+  std::chrono::milliseconds WaitAfter(PresentGate::Verdict verdict, const PresentGate& gate,
+                                      PresentGate::Clock::time_point now);
+  // The wait ended, with input or without.
+  enum class Input { Came, None };
+  void WaitEnded(Input input) {
+    idle_wait_ = input == Input::Came ? kShortest : std::min(idle_wait_ * 2, longest_);
+  }
+
+ private:
+  std::chrono::milliseconds longest_;
+  std::chrono::milliseconds idle_wait_ = kShortest;
 };
 
 }  // namespace drill

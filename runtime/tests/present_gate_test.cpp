@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace drill {
 namespace {
 
@@ -83,6 +85,34 @@ TEST(PresentGate, NamesOnlyTheRowsThatChanged) {
   gate.Invalidate();
   ASSERT_EQ(gate.Check(surface, t + milliseconds(40)), Verdict::Present);
   EXPECT_EQ(gate.changed().count, 10);
+}
+
+// An idle program waits a little longer each time nothing happens, up to the longest wait, and
+// briefly again after input or a present; a held-back frame is waited for, not the idle wait.
+TEST(IdlePace, WaitsGrowWhileNothingHappens) {
+  PresentGate gate(milliseconds(16));
+  IdlePace pace(milliseconds(250));
+  Surface surface(8, 4);
+  auto t = PresentGate::Clock::now();
+  ASSERT_EQ(gate.Check(surface, t), Verdict::Present);
+  gate.Presented(surface, t);
+  EXPECT_EQ(pace.WaitAfter(Verdict::Present, gate, t), milliseconds(10));
+  std::vector<long> waits;
+  for (int i = 0; i < 7; ++i) {
+    pace.WaitEnded(IdlePace::Input::None);
+    waits.push_back(static_cast<long>(pace.WaitAfter(Verdict::Unchanged, gate, t).count()));
+  }
+  EXPECT_EQ(waits, (std::vector<long>{20, 40, 80, 160, 250, 250, 250}));
+  pace.WaitEnded(IdlePace::Input::Came);
+  EXPECT_EQ(pace.WaitAfter(Verdict::Unchanged, gate, t), milliseconds(10));
+
+  // 4 ms after a present the next frame may go out in 12 ms: wait at most the short wait, never 0.
+  pace.WaitEnded(IdlePace::Input::None);
+  EXPECT_EQ(pace.WaitAfter(Verdict::TooSoon, gate, t + milliseconds(4)), milliseconds(10));
+  EXPECT_EQ(pace.WaitAfter(Verdict::TooSoon, gate, t + milliseconds(13)), milliseconds(3));
+  EXPECT_EQ(pace.WaitAfter(Verdict::TooSoon, gate, t + milliseconds(16)), milliseconds(1));
+  EXPECT_EQ(pace.WaitAfter(Verdict::Unchanged, gate, t), milliseconds(20))
+      << "a held-back frame leaves the idle wait as it was";
 }
 
 }  // namespace

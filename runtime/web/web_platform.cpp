@@ -19,10 +19,8 @@ namespace {
 using Clock = PresentGate::Clock;
 using std::chrono::milliseconds;
 
-// As in the window: short waits right after something happened, growing while nothing does. A
-// key ends the wait at once, so the long wait only bounds how often an idle page wakes to compare
-// the whole surface with what it shows (a few milliseconds of WebAssembly each time).
-constexpr milliseconds kShortWait{10};
+// A key ends the wait at once, so the longest wait only bounds how often an idle page wakes to
+// compare the whole surface with what it shows (a few milliseconds of WebAssembly each time).
 constexpr milliseconds kLongWait{1000};
 
 // clang-format off
@@ -145,7 +143,7 @@ EM_BOOL OnKeyDown(int /*type*/, const EmscriptenKeyboardEvent* event, void* plat
 WebPlatform::WebPlatform(std::string fixed_clock)
     : rgba_(static_cast<size_t>(kSurfaceWidth) * kSurfaceHeight),
       fixed_clock_(std::move(fixed_clock)),
-      idle_wait_(kShortWait) {
+      pace_(kLongWait) {
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_FALSE, OnKeyDown);
   ListenForText(this);
 }
@@ -180,24 +178,14 @@ void WebPlatform::TakeKeys(std::deque<KeyPress>& keys) {
 void WebPlatform::Idle(const Surface& surface) {
   if (!pending_.empty()) return;
   const auto now = Clock::now();
-  milliseconds wait = idle_wait_;
-  switch (gate_.Check(surface, now)) {
-    case PresentGate::Verdict::Present:
-      Present(surface);
-      gate_.Presented(surface, now);
-      wait = idle_wait_ = kShortWait;
-      break;
-    case PresentGate::Verdict::TooSoon: {
-      const auto until = std::chrono::ceil<milliseconds>(gate_.NextAllowed() - now);
-      wait = std::clamp(until, milliseconds(1), kShortWait);
-      break;
-    }
-    case PresentGate::Verdict::Unchanged:
-      MarkWaiting(1);
-      break;
+  const PresentGate::Verdict verdict = gate_.Check(surface, now);
+  if (verdict == PresentGate::Verdict::Present) {
+    Present(surface);
+    gate_.Presented(surface, now);
   }
-  WaitForInput(static_cast<int>(wait.count()));
-  idle_wait_ = pending_.empty() ? std::min(idle_wait_ * 2, kLongWait) : kShortWait;
+  if (verdict == PresentGate::Verdict::Unchanged) MarkWaiting(1);
+  WaitForInput(static_cast<int>(pace_.WaitAfter(verdict, gate_, now).count()));
+  pace_.WaitEnded(pending_.empty() ? IdlePace::Input::None : IdlePace::Input::Came);
 }
 
 void WebPlatform::Present(const Surface& surface) {

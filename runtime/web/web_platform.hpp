@@ -41,7 +41,7 @@ class WebPlatform : public Platform {
   std::deque<KeyPress> pending_;
   std::vector<std::uint32_t> rgba_;
   std::string fixed_clock_;
-  std::chrono::milliseconds idle_wait_;
+  IdlePace pace_;
 };
 
 // The fixed clock the page asks for (its "clock=hh:mm:ss" query parameter), or "".

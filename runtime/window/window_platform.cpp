@@ -22,12 +22,8 @@ namespace {
 using Clock = PresentGate::Clock;
 using std::chrono::milliseconds;
 
-// How long an idle program sleeps waiting for input. Any window event wakes it at once, but text
-// from an input method may come by another way and is only seen once the wait ends, so the wait
-// is short right after something happened and grows while nothing does: a long-idle program
-// wakes four times a second. Text typed through an input method comes with key events, which
-// wake the wait and shorten it again.
-constexpr milliseconds kShortWait{10};
+// A long-idle program wakes four times a second. Text typed through an input method comes with
+// key events, which end the wait at once and shorten the next ones again.
 constexpr milliseconds kLongWait{250};
 constexpr int kFallbackRefreshRate = 60;
 
@@ -102,7 +98,7 @@ struct WindowPlatform::State {
   // a script can tell the time from its own start of the program to the first picture.
   bool report_first_frame = false;
   Clock::time_point opened = Clock::now();
-  milliseconds idle_wait = kShortWait;
+  IdlePace pace{kLongWait};
 
   // Applies one event: keys go to `keys`; answers whether the window is still open.
   bool Handle(const SDL_Event& event, std::deque<KeyPress>& keys) {
@@ -208,30 +204,16 @@ void WindowPlatform::Idle(const Surface& surface) {
   if (closed_) throw ProgramEnd{};
   if (!pending_.empty()) return;
   const auto now = Clock::now();
-  milliseconds& idle_wait = state_->idle_wait;
-  milliseconds wait = idle_wait;
-  switch (state_->gate.Check(surface, now)) {
-    case PresentGate::Verdict::Present:
-      Present(surface);
-      state_->gate.Presented(surface, now);
-      wait = idle_wait = kShortWait;
-      break;
-    case PresentGate::Verdict::TooSoon: {
-      // Wake up when the held-back frame may go out; the next Idle presents it.
-      auto until = std::chrono::ceil<milliseconds>(state_->gate.NextAllowed() - now);
-      wait = std::clamp(until, milliseconds(1), kShortWait);
-      break;
-    }
-    case PresentGate::Verdict::Unchanged:
-      break;
+  const PresentGate::Verdict verdict = state_->gate.Check(surface, now);
+  if (verdict == PresentGate::Verdict::Present) {
+    Present(surface);
+    state_->gate.Presented(surface, now);
   }
+  const milliseconds wait = state_->pace.WaitAfter(verdict, state_->gate, now);
   SDL_Event event;
-  if (SDL_WaitEventTimeout(&event, static_cast<int>(wait.count())) == 1) {
-    if (!state_->Handle(event, pending_)) closed_ = true;
-    idle_wait = kShortWait;
-  } else {
-    idle_wait = std::min(idle_wait * 2, kLongWait);
-  }
+  const bool input = SDL_WaitEventTimeout(&event, static_cast<int>(wait.count())) == 1;
+  if (input && !state_->Handle(event, pending_)) closed_ = true;
+  state_->pace.WaitEnded(input ? IdlePace::Input::Came : IdlePace::Input::None);
   HandlePendingEvents();
   if (closed_) throw ProgramEnd{};
 }
