@@ -17,8 +17,26 @@
 #include "framework/unit.hpp"
 #include "runtime/headless.hpp"
 #include "runtime/runtime.hpp"
+#include "runtime/text.hpp"
 
 namespace drill::testing {
+
+// A text drawn on the screen with its full-width digits, minus and point read as ASCII, so that
+// numbers can be read off the screen.
+inline std::string AsciiReading(const std::string& text) {
+  std::string plain;
+  for (char32_t c : DecodeUtf8(text)) {
+    if (c >= U'０' && c <= U'９')
+      plain += static_cast<char>('0' + (c - U'０'));
+    else if (c == U'－')
+      plain += '-';
+    else if (c == U'．')
+      plain += '.';
+    else
+      plain += EncodeUtf8(c);
+  }
+  return plain;
+}
 
 // Keys typed while the program runs, released one wait at a time like the headless platform's
 // script, but the test can type more between two problems. Keys typed together arrive together,
@@ -144,6 +162,26 @@ struct Session {
     return texts;
   }
   std::vector<std::string> Judgements() const { return Lines("judge "); }
+  // The cells of a table row, rebuilt from the glyphs drawn at height y: from x = left a heading
+  // cell `heading` pixels wide, then cells `width` pixels each, `count` cells in all, each read
+  // with AsciiReading. A glyph that spills over its cell's right edge lands in the next cell and
+  // spoils both.
+  std::vector<std::string> TableCells(float y, float left, float heading, float width,
+                                      int count) const {
+    std::vector<std::string> cells(static_cast<size_t>(count));
+    for (const auto& line : trace) {
+      std::istringstream fields(line);
+      std::string kind, glyph;
+      float x = 0, at = 0;
+      int colour = 0, x_scale = 0, y_scale = 0;
+      fields >> kind >> x >> at >> colour >> x_scale >> y_scale >> glyph;
+      if (kind != "text" || at != y || x < left) continue;
+      const int cell = x < left + heading ? 0 : 1 + static_cast<int>((x - left - heading) / width);
+      if (cell >= count) continue;
+      cells[static_cast<size_t>(cell)] += AsciiReading(glyph);
+    }
+    return cells;
+  }
 
  private:
   template <typename Iterator>

@@ -19,23 +19,6 @@ void RunProblem(Session& s, int k, const std::string& answer) {
 
 namespace {
 
-// Full-width digits, minus and point read as ASCII, so numbers can be read off the screen.
-std::string AsAscii(const std::string& text) {
-  std::string plain;
-  for (char32_t c : DecodeUtf8(text)) {
-    if (c >= U'０' && c <= U'９') {
-      plain += static_cast<char>('0' + (c - U'０'));
-    } else if (c == U'－') {
-      plain += '-';
-    } else if (c == U'．') {
-      plain += '.';
-    } else {
-      plain += EncodeUtf8(c);
-    }
-  }
-  return plain;
-}
-
 // "KIND X Y C ..." lines of one kind; `rest` gets the fields after the colour.
 template <typename F>
 void ForEachLine(const std::vector<std::string>& trace, const std::string& kind, F f) {
@@ -56,7 +39,7 @@ std::vector<Drawn> GlyphsAt(const std::vector<std::string>& trace, float y) {
     fields >> g.x >> g.y >> g.colour >> sx >> sy;
     fields.get();
     std::getline(fields, g.text);
-    g.text = AsAscii(g.text);
+    g.text = AsciiReading(g.text);
     if (g.y == y) found.push_back(g);
   });
   return found;

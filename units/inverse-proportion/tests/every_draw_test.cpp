@@ -69,28 +69,9 @@ double FractionNumerator(const std::string& text) {
   return numbers.empty() ? 0 : numbers[0];
 }
 
-// The cells of a table row: the glyphs drawn at height y from x = left in cells of 48 pixels,
-// full-width digits and signs read back as ASCII.
+// The cells of a table row: the glyphs drawn at height y from x = left in cells of 48 pixels.
 std::vector<std::string> TableRow(const Lesson& lesson, float left, float y, int cells) {
-  std::vector<std::string> row(static_cast<size_t>(cells));
-  for (const auto& line : lesson.Lines("text ")) {
-    std::istringstream fields(line);
-    std::string kind, glyph;
-    float x = 0, at = 0;
-    int colour, sx, sy;
-    fields >> kind >> x >> at >> colour >> sx >> sy >> glyph;
-    if (at != y || x < left || x >= left + 48.0f * static_cast<float>(cells)) continue;
-    std::string& cell = row[static_cast<size_t>((x - left) / 48)];
-    for (char32_t c : DecodeUtf8(glyph)) {
-      if (c >= U'０' && c <= U'９')
-        cell += static_cast<char>('0' + (c - U'０'));
-      else if (c == U'－')
-        cell += '-';
-      else
-        cell += EncodeUtf8(c);
-    }
-  }
-  return row;
+  return lesson.TableCells(y, left, 48, 48, cells);
 }
 
 bool IsNumber(const std::string& text) {

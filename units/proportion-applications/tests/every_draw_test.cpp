@@ -76,28 +76,9 @@ std::pair<long, long> Fraction(const std::string& text) {
   return {std::stol(text.substr(0, bar)), std::stol(text.substr(bar + 1))};
 }
 
-// The cells of a table row, rebuilt from the glyphs drawn at height y (a heading of 48 pixels from
-// x = 80, then values of 64), with full-width digits read back as digits. A glyph that spills
-// over its cell's right edge lands in the next cell and spoils both.
+// The cells of a table row at height y: a heading of 48 pixels from x = 80, then values of 64.
 std::vector<std::string> TableRow(const Session& s, float y) {
-  std::vector<std::string> cells(5);
-  for (const auto& line : s.trace) {
-    std::istringstream fields(line);
-    std::string kind, glyph;
-    float x = 0, at = 0;
-    fields >> kind >> x >> at;
-    if (kind != "text" || at != y) continue;
-    int colour, sx, sy;
-    fields >> colour >> sx >> sy >> glyph;
-    const int cell = x < 80 ? -1 : x < 128 ? 0 : 1 + static_cast<int>((x - 128) / 64);
-    if (cell < 0 || cell >= 5) continue;
-    for (char32_t c : DecodeUtf8(glyph)) {
-      cells[static_cast<size_t>(cell)] += c >= U'０' && c <= U'９'
-                                              ? std::string(1, static_cast<char>('0' + (c - U'０')))
-                                              : EncodeUtf8(c);
-    }
-  }
-  return cells;
+  return s.TableCells(y, 80, 48, 64, 5);
 }
 
 TEST(EveryDraw, Problem1CountsTheNailsFromTheWeightsShown) {

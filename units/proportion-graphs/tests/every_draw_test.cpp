@@ -160,7 +160,7 @@ TEST(EveryDraw, Problem2AsksForTheCoordinatesOfThePlottedPoints) {
 // after the seven points the graph of the statement's formula is drawn.
 void CheckTable(const Pupil& p) {
   const Drill& d = p.d;
-  const auto xs = p.TableRow("144"), ys = p.TableRow("165.6");
+  const auto xs = p.TableRow(144), ys = p.TableRow(165.6f);
   EXPECT_EQ(xs[0], "χ");
   EXPECT_EQ(ys[0], "ｙ");
   for (size_t i : {1, 9}) {

@@ -26,7 +26,6 @@
 
 namespace drill::testing {
 
-
 struct Point {
   double x = 0, y = 0;
   bool operator<(const Point& o) const { return x < o.x || (x == o.x && y < o.y); }
@@ -326,27 +325,9 @@ struct Pupil : Session {
   }
 
   // Problems 3 and 4: the table's ten cells a row, x in the upper row and y in the lower one.
-  std::vector<std::string> TableRow(const std::string& y) const {
-    std::vector<std::string> cells(10);
-    for (const auto& line : trace) {
-      const auto f = Fields(line);
-      if (f.size() != 7 || f[0] != "text" || f[2] != y) continue;
-      const double x = std::stod(f[1]);
-      if (x < 80 || x >= 560) continue;
-      for (char32_t c : DecodeUtf8(f[6])) {
-        std::string& cell = cells[static_cast<size_t>((x - 80) / 48)];
-        if (c >= U'０' && c <= U'９')
-          cell += static_cast<char>('0' + (c - U'０'));
-        else if (c == U'－')
-          cell += '-';
-        else
-          cell += EncodeUtf8(c);
-      }
-    }
-    return cells;
-  }
+  std::vector<std::string> TableRow(float y) const { return TableCells(y, 80, 48, 48, 10); }
   std::vector<Point> TablePoints() const {
-    const auto xs = TableRow("144"), ys = TableRow("165.6");
+    const auto xs = TableRow(144), ys = TableRow(165.6f);
     std::vector<Point> points;
     // "X", "…", the seven values, "…".
     for (size_t i = 2; i <= 8; ++i) points.push_back({std::stod(xs[i]), std::stod(ys[i])});
