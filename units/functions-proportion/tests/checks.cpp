@@ -524,18 +524,8 @@ void CheckStart(const Session& s, const ProblemDraws& draws, float previous_redr
   const Drill& d = s.d;
   const Case drawn = draws.case_of(s);
   EXPECT_TRUE(draws.cases.count(drawn)) << "problem " << draws.problem << ": a draw out of range";
-  if (draws.redraw) {
-    EXPECT_NE(draws.redraw(d), previous_redraw_value) << "the same draw twice in a row";
-    EXPECT_EQ(d.FMAESU, draws.redraw(d));
-  } else {
-    EXPECT_EQ(d.FMAESU, previous_redraw_value);
-  }
-  EXPECT_EQ(s.Judgements(), std::vector<std::string>{"judge 2 " + d.SKAI_s});
-  std::string joined;
-  for (int k = 1; k <= 5; ++k) joined += d.TKAI_s[1][k];
-  EXPECT_EQ(d.SKAI_s, joined);
-  EXPECT_EQ(d.TKAI1_s, "");
-  EXPECT_EQ(d.TKAI2_s, "");
+  ExpectRedrawRule(d, draws.redraw, previous_redraw_value);
+  ExpectTypedAnswerJudgedRight(s);
   if (draws.problem != 4) {
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(d.TKAI_s[2][k], "") << k;
   }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/testing/session.hpp"
+#include "framework/testing/draws.hpp"
 #include "units/functions-proportion/unit.hpp"
 
 namespace drill::testing {
@@ -44,8 +44,6 @@ std::vector<Cell> TableRow(const std::vector<std::string>& trace, float y, float
 std::vector<double> SignedNumbersIn(const std::string& text);
 // The whole number or decimal as this program writes it (2.8, -12, 0).
 std::string Written(double value);
-
-using Case = std::vector<float>;
 
 // Every draw a problem can make, the draw one start made, its re-draw value (empty when the
 // problem has none) and the checks of what the start showed against its expected answer.

@@ -13,16 +13,15 @@ namespace {
 void ForEveryDraw(const ProblemDraws& draws) {
   SCOPED_TRACE("problem " + std::to_string(draws.problem));
   Session s(FuncPropUnit(), draws.problem);
-  std::set<Case> seen;
-  for (int start = 0; start < 20000 && seen.size() < draws.cases.size(); ++start) {
-    const float previous = s.d.FMAESU;
-    RunProblem(s, draws.problem);
-    if (::testing::Test::HasFailure()) return;
-    CheckStart(s, draws, previous);
-    if (::testing::Test::HasFailure()) return;
-    seen.insert(draws.case_of(s));
-  }
-  EXPECT_EQ(seen.size(), draws.cases.size()) << "not every draw occurred";
+  float previous = 0;
+  StartUntilEveryCase(
+      draws.cases, 20000,
+      [&] {
+        previous = s.d.FMAESU;
+        RunProblem(s, draws.problem);
+        return std::vector<Case>{draws.case_of(s)};
+      },
+      [&] { CheckStart(s, draws, previous); });
 }
 
 TEST(EveryDraw, Problem1AnswersFollowTheirCasesInEveryShuffle) {

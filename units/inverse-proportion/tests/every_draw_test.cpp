@@ -5,13 +5,12 @@
 #include <numeric>
 #include <set>
 
+#include "framework/testing/draws.hpp"
 #include "runtime/text.hpp"
 #include "units/inverse-proportion/tests/lesson.hpp"
 
 namespace drill::testing {
 namespace {
-
-using Case = std::vector<float>;
 
 struct Draws {
   int problem;
@@ -24,21 +23,18 @@ struct Draws {
 // has occurred; `check` looks at each start.
 void ForEveryDraw(const Draws& draws, const std::function<void(const Lesson&)>& check) {
   Lesson lesson(draws.problem);
-  const Drill& d = lesson.d;
-  std::set<Case> seen;
-  for (int start = 0; start < 40000 && seen.size() < draws.cases.size(); ++start) {
-    const float previous = d.FMAESU;
-    lesson.Run(draws.problem);
-    if (::testing::Test::HasFailure()) return;
-    const Case drawn = draws.case_of(d);
-    ASSERT_TRUE(draws.cases.count(drawn)) << "draw out of range at start " << start;
-    seen.insert(drawn);
-    EXPECT_NE(draws.redraw(d), previous) << "the same draw twice in a row";
-    EXPECT_EQ(d.FMAESU, draws.redraw(d));
-    check(lesson);
-    if (::testing::Test::HasFailure()) return;
-  }
-  EXPECT_EQ(seen.size(), draws.cases.size()) << "not every draw occurred";
+  float previous = 0;
+  StartUntilEveryCase(
+      draws.cases, 40000,
+      [&] {
+        previous = lesson.d.FMAESU;
+        lesson.Run(draws.problem);
+        return std::vector<Case>{draws.case_of(lesson.d)};
+      },
+      [&] {
+        ExpectRedrawRule(lesson.d, draws.redraw, previous);
+        check(lesson);
+      });
 }
 
 // Where the worked solution shows the last answer: in its last text, or in a way the problem's
@@ -49,9 +45,7 @@ enum class LastAnswer { InLastText, CheckedByProblem };
 // answer line is accepted, and the worked solution ends with the last blank's answer.
 void CheckTypedAnswer(const Lesson& lesson, LastAnswer last_answer = LastAnswer::InLastText) {
   const Drill& d = lesson.d;
-  EXPECT_EQ(lesson.Lines("judge "), std::vector<std::string>{"judge 2 " + d.SKAI_s});
-  EXPECT_EQ(d.TKAI1_s, "");
-  EXPECT_EQ(d.TKAI2_s, "");
+  ExpectTypedAnswerJudgedRight(lesson);
   const auto solution = lesson.Solution();
   ASSERT_FALSE(solution.empty());
   if (last_answer == LastAnswer::CheckedByProblem) return;

@@ -6,14 +6,12 @@
 #include <numeric>
 #include <set>
 
-#include "framework/testing/session.hpp"
+#include "framework/testing/draws.hpp"
 #include "runtime/text.hpp"
 #include "units/proportion-applications/unit.hpp"
 
 namespace drill::testing {
 namespace {
-
-using Case = std::vector<float>;
 
 struct Draws {
   int problem;
@@ -26,47 +24,34 @@ struct Draws {
 // case has occurred; `check` looks at each start.
 void ForEveryDraw(const Draws& draws, const std::function<void(const Session&)>& check) {
   Session s(PropApplyUnit(), draws.problem);
-  std::set<Case> seen;
-  for (int start = 0; start < 20000 && seen.size() < draws.cases.size(); ++start) {
-    const float previous = s.d.FMAESU;
-    s.Run(draws.problem);
-    if (::testing::Test::HasFailure()) return;
-    const Drill& d = s.d;
-    const Case drawn = draws.case_of(d);
-    ASSERT_TRUE(draws.cases.count(drawn)) << "draw out of range at start " << start;
-    seen.insert(drawn);
-    if (draws.redraw) {
-      EXPECT_NE(draws.redraw(d), previous) << "the same draw twice in a row";
-      EXPECT_EQ(d.FMAESU, draws.redraw(d));
-    } else {
-      EXPECT_EQ(d.FMAESU, previous);
-    }
-
-    EXPECT_EQ(s.Judgements(), std::vector<std::string>{"judge 2 " + d.SKAI_s});
-    std::string joined;
-    for (int k = 1; k <= 5; ++k) joined += d.TKAI_s[1][k];
-    EXPECT_EQ(d.SKAI_s, joined);
-    EXPECT_EQ(d.TKAI1_s, "");
-    EXPECT_EQ(d.TKAI2_s, "");
-    // The worked solution names every blank's answer and ends with the last one.
-    const auto solution = s.Solution();
-    ASSERT_GE(solution.size(), 3u);
-    for (int k = 1; k <= d.KOTAE_SU; ++k) {
-      bool named = false;
-      for (const auto& text : solution)
-        named = named || text.find(d.TKAI_s[1][k]) != std::string::npos;
-      EXPECT_TRUE(named) << "the solution never shows " << d.TKAI_s[1][k];
-    }
-    const std::string& last = d.TKAI_s[1][d.KOTAE_SU];
-    bool at_end = false;
-    for (size_t i = solution.size() - 3; i < solution.size(); ++i)
-      at_end = at_end || solution[i].find(last) != std::string::npos;
-    EXPECT_TRUE(at_end) << "the solution does not end with " << last;
-
-    check(s);
-    if (::testing::Test::HasFailure()) return;
-  }
-  EXPECT_EQ(seen.size(), draws.cases.size()) << "not every draw occurred";
+  float previous = 0;
+  StartUntilEveryCase(
+      draws.cases, 20000,
+      [&] {
+        previous = s.d.FMAESU;
+        s.Run(draws.problem);
+        return std::vector<Case>{draws.case_of(s.d)};
+      },
+      [&] {
+        const Drill& d = s.d;
+        ExpectRedrawRule(d, draws.redraw, previous);
+        ExpectTypedAnswerJudgedRight(s);
+        // The worked solution names every blank's answer and ends with the last one.
+        const auto solution = s.Solution();
+        ASSERT_GE(solution.size(), 3u);
+        for (int k = 1; k <= d.KOTAE_SU; ++k) {
+          bool named = false;
+          for (const auto& text : solution)
+            named = named || text.find(d.TKAI_s[1][k]) != std::string::npos;
+          EXPECT_TRUE(named) << "the solution never shows " << d.TKAI_s[1][k];
+        }
+        const std::string& last = d.TKAI_s[1][d.KOTAE_SU];
+        bool at_end = false;
+        for (size_t i = solution.size() - 3; i < solution.size(); ++i)
+          at_end = at_end || solution[i].find(last) != std::string::npos;
+        EXPECT_TRUE(at_end) << "the solution does not end with " << last;
+        check(s);
+      });
 }
 
 // A whole number or "numerator/denominator" as numerator and denominator.

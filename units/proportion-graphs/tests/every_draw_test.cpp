@@ -4,12 +4,11 @@
 #include <algorithm>
 #include <set>
 
+#include "framework/testing/draws.hpp"
 #include "units/proportion-graphs/tests/pupil.hpp"
 
 namespace drill::testing {
 namespace {
-
-using Case = std::vector<float>;
 
 struct Draws {
   int problem;
@@ -23,36 +22,34 @@ struct Draws {
 // occurred; `check` looks at each start.
 void ForEveryDraw(const Draws& draws, const std::function<void(const Pupil&)>& check) {
   Pupil pupil(draws.problem);
-  std::set<Case> seen;
-  for (int start = 0; start < 3000 && seen.size() < draws.cases.size(); ++start) {
-    const float previous = pupil.d.FMAESU;
-    const Handoff next = pupil.Run(draws.problem);
-    if (::testing::Test::HasFailure()) return;
-    const Drill& d = pupil.d;
-    for (const Case& drawn : draws.cases_of(d)) {
-      ASSERT_TRUE(draws.cases.count(drawn)) << "draw out of range at start " << start;
-      seen.insert(drawn);
-    }
-    if (draws.redraw) {
-      EXPECT_NE(d.T[1], previous) << "the same constant twice in a row";
-      EXPECT_EQ(d.FMAESU, d.T[1]);
-    }
-    // Judged right once, as the pupil gave it.
-    const auto judged = pupil.Judgements();
-    ASSERT_EQ(judged.size(), 1u);
-    EXPECT_TRUE(judged[0].starts_with("judge 2 ")) << judged[0] << " for " << pupil.given;
-    if (next.kind == Handoff::Kind::StartProblem) {
-      EXPECT_EQ(judged[0], "judge 2 " + pupil.given);
-      EXPECT_EQ(next.problem, draws.problem + 1);
-    } else {
-      EXPECT_EQ(next.kind, Handoff::Kind::AttemptLoop);
-      EXPECT_EQ(d.TKAI1_s, "");
-      EXPECT_EQ(d.TKAI2_s, "");
-    }
-    check(pupil);
-    if (::testing::Test::HasFailure()) return;
-  }
-  EXPECT_EQ(seen.size(), draws.cases.size()) << "not every draw occurred";
+  float previous = 0;
+  Handoff next{};
+  StartUntilEveryCase(
+      draws.cases, 3000,
+      [&] {
+        previous = pupil.d.FMAESU;
+        next = pupil.Run(draws.problem);
+        return draws.cases_of(pupil.d);
+      },
+      [&] {
+        const Drill& d = pupil.d;
+        if (draws.redraw)
+          ExpectRedrawRule(
+              d, [](const Drill& d) { return d.T[1]; }, previous);
+        // Judged right once, as the pupil gave it.
+        const auto judged = pupil.Judgements();
+        ASSERT_EQ(judged.size(), 1u);
+        EXPECT_TRUE(judged[0].starts_with("judge 2 ")) << judged[0] << " for " << pupil.given;
+        if (next.kind == Handoff::Kind::StartProblem) {
+          EXPECT_EQ(judged[0], "judge 2 " + pupil.given);
+          EXPECT_EQ(next.problem, draws.problem + 1);
+        } else {
+          EXPECT_EQ(next.kind, Handoff::Kind::AttemptLoop);
+          EXPECT_EQ(d.TKAI1_s, "");
+          EXPECT_EQ(d.TKAI2_s, "");
+        }
+        check(pupil);
+      });
 }
 
 std::vector<Case> One(Case c) {
