@@ -9,6 +9,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/drill.hpp"
@@ -78,6 +79,21 @@ class TypedKeys : public Platform {
   std::deque<std::vector<KeyPress>> script_;
   std::deque<KeyPress> pending_;
 };
+
+// The arrow keys and Enters of point entry that fix the points (plane units) one after another,
+// the marker starting at the origin and staying on the last point fixed.
+inline std::string PointKeys(const std::vector<std::pair<int, int>>& points) {
+  std::string keys;
+  int x = 0, y = 0;
+  for (const auto& [to_x, to_y] : points) {
+    for (; x < to_x; ++x) keys += "{Right}";
+    for (; x > to_x; --x) keys += "{Left}";
+    for (; y < to_y; ++y) keys += "{Up}";
+    for (; y > to_y; --y) keys += "{Down}";
+    keys += "{Enter}";
+  }
+  return keys;
+}
 
 // The keys that type an expected answer: blank by blank, a fraction with "S" (the fraction key),
 // denominator, Enter, numerator, Enter.

@@ -25,20 +25,6 @@ namespace drill::testing {
 // The pupil's keyboard: keys typed one at a time or several at once.
 using Pupil = TypedKeys;
 
-// The keys that move the marker from the origin through `points` (plane units), fixing each.
-inline std::string PointKeys(const std::vector<std::pair<int, int>>& points) {
-  std::string keys;
-  int x = 0, y = 0;
-  for (const auto& [to_x, to_y] : points) {
-    for (; x < to_x; ++x) keys += "{Right}";
-    for (; x > to_x; --x) keys += "{Left}";
-    for (; y < to_y; ++y) keys += "{Up}";
-    for (; y > to_y; --y) keys += "{Down}";
-    keys += "{Enter}";
-  }
-  return keys;
-}
-
 // The four table points of y = a/x at x = -2, -1, 1, 2.
 inline std::vector<std::pair<int, int>> TablePoints(int a) {
   return {{-2, -a / 2}, {-1, -a}, {1, a}, {2, a / 2}};

@@ -126,20 +126,12 @@ inline std::pair<long, long> SlopeFraction(double slope) {
   return {0, 1};
 }
 
-// The arrow keys and Enters that fix the points one after another, the marker starting at the
-// origin and staying on the last point fixed.
+// The keys that fix the points one after another, each rounded to the plane's whole units.
 inline std::string PointKeys(const std::vector<Point>& points) {
-  std::string keys;
-  long x = 0, y = 0;
-  for (const Point& p : points) {
-    const long to_x = std::lround(p.x), to_y = std::lround(p.y);
-    for (; x < to_x; ++x) keys += "{Right}";
-    for (; x > to_x; --x) keys += "{Left}";
-    for (; y < to_y; ++y) keys += "{Up}";
-    for (; y > to_y; --y) keys += "{Down}";
-    keys += "{Enter}";
-  }
-  return keys;
+  std::vector<std::pair<int, int>> whole;
+  for (const Point& p : points)
+    whole.emplace_back(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));
+  return PointKeys(whole);
 }
 
 // The keys of "Y=" + a formula's constant num/den + "X": a fraction with the fraction key S,
