@@ -5,45 +5,11 @@
 #include <algorithm>
 #include <span>
 
+#include "runtime/glyph_tables.hpp"
 #include "runtime/text.hpp"
 
 namespace drill {
-namespace glyph_data {
-// Defined in the generated tables: sorted code points, and for each the byte offset of its bitmap
-// in kBitmaps with the top bit set for a 16-pixel-wide glyph.
-namespace all {
-extern const std::uint32_t kGlyphCount;
-extern const std::uint32_t kCodePoints[];
-extern const std::uint32_t kOffsets[];
-extern const char kBitmaps[];
-}  // namespace all
-namespace common {
-extern const std::uint32_t kGlyphCount;
-extern const std::uint32_t kCodePoints[];
-extern const std::uint32_t kOffsets[];
-extern const char kBitmaps[];
-}  // namespace common
-}  // namespace glyph_data
-
 namespace {
-
-struct GlyphTable {
-  std::span<const std::uint32_t> code_points;
-  const std::uint32_t* offsets;
-  const char* bitmaps;
-};
-
-// The common table is searched first: its few pages are all a usual screen needs, so the large
-// table stays on disk instead of in the program's memory.
-GlyphTable CommonTable() {
-  using namespace glyph_data::common;
-  return {{kCodePoints, kGlyphCount}, kOffsets, kBitmaps};
-}
-
-GlyphTable FullTable() {
-  using namespace glyph_data::all;
-  return {{kCodePoints, kGlyphCount}, kOffsets, kBitmaps};
-}
 
 bool FindIn(const GlyphTable& table, char32_t code_point, Glyph& glyph) {
   const auto found = std::lower_bound(table.code_points.begin(), table.code_points.end(),
@@ -61,7 +27,10 @@ bool FindIn(const GlyphTable& table, char32_t code_point, Glyph& glyph) {
 
 bool FindGlyph(char32_t code_point, Glyph& glyph) {
   glyph.cell_width = SjisWidth(code_point) == 1 ? 8 : 16;
-  if (FindIn(CommonTable(), code_point, glyph) || FindIn(FullTable(), code_point, glyph)) {
+  // The common table is searched first: its few pages are all a usual screen needs, so the large
+  // table stays on disk instead of in the program's memory.
+  if (FindIn(glyph_data::kCommon, code_point, glyph) ||
+      FindIn(glyph_data::kAll, code_point, glyph)) {
     return true;
   }
   glyph.glyph_width = glyph.cell_width;
@@ -71,7 +40,7 @@ bool FindGlyph(char32_t code_point, Glyph& glyph) {
 
 bool IsCommonGlyph(char32_t code_point) {
   Glyph glyph;
-  return FindIn(CommonTable(), code_point, glyph);
+  return FindIn(glyph_data::kCommon, code_point, glyph);
 }
 
 }  // namespace drill
