@@ -102,14 +102,14 @@ test('answers composed with a Japanese input method count as the keys typed with
   // At this clock func-prop 4 asks for 3 ≦ x ≦ 4 and −3 < x < 1, func-prop 5 for y = 3.1x and
   // 3.1. In kana mode the minus key composes 「ー」, the full stop 「。」, "[" 「「」.
   const cases = [
-    { start: '14', blanks: ['３「ｘ「４', 'ー３＜ｘ＜１'], keys: '3[x[4{Enter}-3<x<1{Enter}',
+    { problem: 4, blanks: ['３「ｘ「４', 'ー３＜ｘ＜１'], keys: '3[x[4{Enter}-3<x<1{Enter}',
       judged: 'judge 2 3[X[4-3<X<1' },
-    { start: '15', blanks: ['ｙ＝３。１ｘ', '３。１'], keys: 'y=3.1x{Enter}3.1{Enter}',
+    { problem: 5, blanks: ['ｙ＝３。１ｘ', '３。１'], keys: 'y=3.1x{Enter}3.1{Enter}',
       judged: 'judge 2 Y=3.1X3.1' },
   ];
   for (const c of cases) {
     const { page, errors } = await openProgram(browser.context, programUrl('func-prop'));
-    await typeScript(page, `1${c.start}{Enter}`);
+    await typeScript(page, `1${c.problem}{Enter}`);
     const session = await browser.context.newCDPSession(page);
     for (const blank of c.blanks) {
       // The composition grows key by key; the Enter that commits it is the input method's.
@@ -125,7 +125,7 @@ test('answers composed with a Japanese input method count as the keys typed with
       await page.keyboard.press('Enter');
       await settled(page);
     }
-    const expected = await assertSameAsHeadless(page, 'func-prop', `1${c.start}{Enter}${c.keys}`);
+    const expected = await assertSameAsHeadless(page, 'func-prop', `1${c.problem}{Enter}${c.keys}`);
     assert.ok(expected.trace.split('\n').includes(c.judged), c.judged);
     assert.deepEqual(errors, []);
     await page.close();
