@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "runtime/key_input.hpp"
 #include "runtime/key_names.hpp"
 #include "runtime/text.hpp"
 
@@ -30,6 +31,13 @@ std::optional<std::vector<KeyPress>> Fail(KeyScriptError* error, size_t position
 std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script,
                                                     KeyScriptError* error) {
   std::vector<KeyPress> keys;
+  // The characters since the last named key, read as the window reads typed text: an input
+  // method's 「ー７」 is the keys "-" and "7".
+  std::string typed;
+  const auto type_characters = [&keys, &typed] {
+    for (std::string& key : KeysOfText(typed)) keys.push_back(KeyPress{0, std::move(key)});
+    typed.clear();
+  };
   size_t pos = 0;
   size_t character = 1;  // position of script[pos], counted in characters
   while (pos < script.size()) {
@@ -43,11 +51,12 @@ std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script,
       const std::u32string decoded = DecodeUtf8(text);
       if (decoded.size() != 1 || EncodeUtf8(decoded[0]) != text)
         return Fail(error, character, text, "not a whole UTF-8 character");
-      keys.push_back(KeyPress{0, std::string(text)});
+      typed += text;
       pos = next;
       character += 1;
       continue;
     }
+    type_characters();
     if (pos + 1 < script.size() && script[pos + 1] == '{') {
       keys.push_back(KeyPress{0, "{"});
       pos += 2;
@@ -64,6 +73,7 @@ std::optional<std::vector<KeyPress>> ParseKeyScript(std::string_view script,
     character += static_cast<size_t>(CharacterCount(name));
     pos = close + 1;
   }
+  type_characters();
   return keys;
 }
 

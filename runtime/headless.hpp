@@ -10,7 +10,8 @@
 
 namespace drill {
 
-// Parses a key script: every character is a key typed as itself; braces name the others ({Enter}
+// Parses a key script: characters are typed text, each a key as the window reads typed text (an
+// input method's 「ー」 is the minus key, KeysOfText); braces name the other keys ({Enter}
 // {Space} {BS} {Del} {Clear} {Left} {Right} {Up} {Down} {F1}..{F11}), "{{" is a literal "{".
 // Returns nothing for a malformed script (an unknown or unclosed name, a broken UTF-8 sequence),
 // and then, when asked, where and what the problem is.

@@ -25,23 +25,6 @@ const char* StyleName(LineStyle style) {
   return style == LineStyle::Dotted ? "dotted" : "solid";
 }
 
-// Full-width ASCII and the ideographic space, as an input method delivers them, become their
-// half-width forms so that a pupil can answer with the input method on.
-std::string HalfWidth(const std::string& text) {
-  bool has_full_width = false;
-  std::u32string characters = DecodeUtf8(text);
-  for (char32_t& c : characters) {
-    if (c >= 0xFF01 && c <= 0xFF5E) {
-      c -= 0xFEE0;
-      has_full_width = true;
-    } else if (c == 0x3000) {
-      c = U' ';
-      has_full_width = true;
-    }
-  }
-  return has_full_width ? EncodeUtf8(characters) : text;
-}
-
 // One trace line: a name and its fields, each after one blank.
 std::string Fields(std::string_view name, std::initializer_list<std::string> fields) {
   std::string line(name);
@@ -133,7 +116,7 @@ std::string Runtime::KeyText(const KeyPress& key) const {
     }
     return {};
   }
-  return HalfWidth(key.text);
+  return key.text;
 }
 
 std::string Runtime::ReadKey() {

@@ -28,6 +28,9 @@ constexpr std::array<LetterKey, 4> kLetterKeys = {{
     {"B", {"B", "b", "ｺ"}},
 }};
 constexpr std::string_view kFunctionCodes = "QWERT@I[]S";
+// The letters that stand in for F1..F11 on keyboards without them, in either case: no answer has
+// them as letters.
+constexpr std::string_view kLowerCaseStandIns = "qwertuisv";
 constexpr std::string_view kOtherCodes = "CLMNJK-+.=:*<>,()";
 
 bool IsOneOf(const std::string& key, std::string_view codes) {
@@ -89,6 +92,7 @@ EditorEnd AnswerEditor::Run() {
 
 AnswerEditor::KeyAction AnswerEditor::Classify() {
   Drill& d = d_;
+  if (IsOneOf(d.I_s, kLowerCaseStandIns)) d.I_s[0] = static_cast<char>(d.I_s[0] - 'a' + 'A');
   const std::string key = d.I_s;
   if (key == kClearKey) return KeyAction::Clear;
   if (key == "S" && d.FF == 2) return KeyAction::StartFraction;

@@ -35,10 +35,19 @@ TEST(EditorTest, KeyScriptsAreJudgedAsTheirKeyCodes) {
       {"X{F2}{Enter}", "judge 1 XW"},
       {"ﾝ{Enter}", "judge 1 Y"},
       {"ｻy{F6}{F7}{F8}{F9}{Enter}", "judge 1 XY@I[]"},
-      {"{Enter}{Enter}1q%{Left}{Space}2{Enter}", "judge 2 12"},
+      {"{Enter}{Enter}1z%{Left}{Space}2{Enter}", "judge 2 12"},
       {"{F11}{F10}1{Enter}2{Enter}{Enter}", "judge 1 Q2/1"},
       {"{F10}{F10}2{Enter}{Enter}{Enter}", "judge 1 /S2"},
       {"3.5{BS}{Del}{Enter}", "judge 1 3"},
+      // The letters that stand in for the function keys, in lower case too; u is ignored as U is.
+      {"xwerti{Enter}", "judge 1 XWERTI"},
+      {"q2{Enter}{Enter}", "judge 1 Q2"},
+      {"vs1{Enter}2{Enter}{Enter}", "judge 1 Q2/1"},
+      {"1u2{Enter}", "judge 2 12"},
+      // The same keys typed with a Japanese input method on.
+      {"ー７{Enter}", "judge 1 -7"},
+      {"３。５{Enter}", "judge 1 3.5"},
+      {"ｙ＝ー「いぇ」、あ{Enter}", "judge 1 Y=-[YE],A"},
   };
   for (const Judged& c : cases) EXPECT_EQ(JudgedText(c.keys), c.text) << c.keys;
 }

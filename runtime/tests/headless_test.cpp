@@ -14,15 +14,17 @@ KeyPress Typed(std::string text) {
 }
 
 TEST(KeyScriptTest, ParsesCharactersAndNames) {
-  const auto keys = ParseKeyScript("1{Enter}あ{{}{F11}{Space}");
+  // Characters are read as the window reads typed text: 「いぇ」 is the keys y and e.
+  const auto keys = ParseKeyScript("1{Enter}漢{{}{F11}{Space}ー７いぇ");
   ASSERT_TRUE(keys);
-  EXPECT_EQ(*keys, (std::vector<KeyPress>{Typed("1"), Typed("\r"), Typed("あ"), Typed("{"),
-                                          Typed("}"), KeyPress{11, ""}, Typed(" ")}));
+  EXPECT_EQ(*keys, (std::vector<KeyPress>{Typed("1"), Typed("\r"), Typed("漢"), Typed("{"),
+                                          Typed("}"), KeyPress{11, ""}, Typed(" "), Typed("-"),
+                                          Typed("7"), Typed("y"), Typed("e")}));
   EXPECT_EQ(ParseKeyScript("")->size(), 0u);
 }
 
 TEST(KeyScriptTest, NamesReadBackAsTheScript) {
-  const std::string script = "{BS}{Del}{Clear}{Left}{Right}{Up}{Down}{F1}{F10}{Enter}{Space}{{x１";
+  const std::string script = "{BS}{Del}{Clear}{Left}{Right}{Up}{Down}{F1}{F10}{Enter}{Space}{{x1";
   const auto keys = ParseKeyScript(script);
   ASSERT_TRUE(keys);
   std::string names;

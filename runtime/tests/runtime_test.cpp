@@ -141,16 +141,6 @@ TEST_F(RuntimeTest, ControlKeysAreTracedByName) {
             "key {Up}\nkey {Down}\nkey {Space}\nkey {{\n");
 }
 
-TEST_F(RuntimeTest, FullWidthAsciiArrivesHalfWidth) {
-  for (const char* text : {"１", "Ａ", "／", "～", "！", "\u3000", "ｱ", "あ", "×"}) {
-    platform.Type({0, text});
-  }
-  std::string read;
-  for (int i = 0; i < 9; ++i) read += runtime.ReadKey() + "|";
-  EXPECT_EQ(read, "1|A|/|~|!| |ｱ|あ|×|");
-  EXPECT_EQ(TakeTrace(), "key 1\nkey A\nkey /\nkey ~\nkey !\nkey {Space}\nkey ｱ\nkey あ\nkey ×\n");
-}
-
 TEST_F(RuntimeTest, FunctionKeysDeliverTheirDefinedText) {
   runtime.DefineFunctionKey(1, "Q");
   runtime.DefineFunctionKey(11, "@");

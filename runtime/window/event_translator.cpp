@@ -71,6 +71,9 @@ WindowAction EventTranslator::Translate(const SDL_Event& event, std::deque<KeyPr
     case SDL_TEXTINPUT:
       input_.Text(event.text.text, keys);
       return WindowAction::None;
+    case SDL_TEXTEDITING:
+      input_.Composition(event.edit.text);
+      return WindowAction::None;
     case SDL_RENDER_TARGETS_RESET:
       return WindowAction::Repaint;
     case SDL_RENDER_DEVICE_RESET:
@@ -79,6 +82,10 @@ WindowAction EventTranslator::Translate(const SDL_Event& event, std::deque<KeyPr
       switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
           return WindowAction::Close;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          // An input method drops its composition with the focus, and may not say so.
+          input_.FocusLost();
+          return WindowAction::None;
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:

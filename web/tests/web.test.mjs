@@ -1,5 +1,6 @@
 // The four programs in headless Chromium: menus, a typed answer with a fraction, input-method
-// text, keys kept from the browser, point entry, the end notice and the site opened as files.
+// text and compositions, keys kept from the browser, point entry, the end notice and the site
+// opened as files.
 // Every picture is compared pixel for pixel with the headless runner's after the same keys.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -95,6 +96,40 @@ test('full-width text from an input method arrives as half-width', async () => {
   await typeScript(page, '{Enter}{F10}５{Enter}１２{Enter}{Enter}', { viaInputMethod: true });
   await assertSameAsHeadless(page, 'prop-apply', keys);
   await page.close();
+});
+
+test('answers composed with a Japanese input method count as the keys typed with it off', async () => {
+  // At this clock func-prop 4 asks for 3 ≦ x ≦ 4 and −3 < x < 1, func-prop 5 for y = 3.1x and
+  // 3.1. In kana mode the minus key composes 「ー」, the full stop 「。」, "[" 「「」.
+  const cases = [
+    { problem: 4, blanks: ['３「ｘ「４', 'ー３＜ｘ＜１'], keys: '3[x[4{Enter}-3<x<1{Enter}',
+      judged: 'judge 2 3[X[4-3<X<1' },
+    { problem: 5, blanks: ['ｙ＝３。１ｘ', '３。１'], keys: 'y=3.1x{Enter}3.1{Enter}',
+      judged: 'judge 2 Y=3.1X3.1' },
+  ];
+  for (const c of cases) {
+    const { page, errors } = await openProgram(browser.context, programUrl('func-prop'));
+    await typeScript(page, `1${c.problem}{Enter}`);
+    const session = await browser.context.newCDPSession(page);
+    for (const blank of c.blanks) {
+      // The composition grows key by key; the Enter that commits it is the input method's.
+      const characters = [...blank];
+      for (let n = 1; n <= characters.length; n += 1) {
+        await session.send('Input.imeSetComposition',
+                           { text: characters.slice(0, n).join(''), selectionStart: n, selectionEnd: n });
+      }
+      await session.send('Input.dispatchKeyEvent',
+                         { type: 'rawKeyDown', key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 229 });
+      await session.send('Input.insertText', { text: blank });
+      await settled(page);
+      await page.keyboard.press('Enter');
+      await settled(page);
+    }
+    const expected = await assertSameAsHeadless(page, 'func-prop', `1${c.problem}{Enter}${c.keys}`);
+    assert.ok(expected.trace.split('\n').includes(c.judged), c.judged);
+    assert.deepEqual(errors, []);
+    await page.close();
+  }
 });
 
 test('the keys the drill takes are kept from the browser, others are left to it', async () => {

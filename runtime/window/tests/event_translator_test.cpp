@@ -63,8 +63,8 @@ TEST(EventTranslator, PrintableKeysComeOnlyFromTextInput) {
   // The key-down of a letter or digit delivers nothing; its text does, as the layout makes it.
   EXPECT_EQ(Keys({KeyDown(SDLK_a), TextInput("a"), KeyDown(SDLK_2, KMOD_LSHIFT), TextInput("\"")}),
             "a\"");
-  // An input method commits several characters at once: one key each.
-  EXPECT_EQ(Keys({TextInput("１２ｘ")}), "１２ｘ");
+  // An input method commits several characters at once: one key each, as the keys it stands for.
+  EXPECT_EQ(Keys({TextInput("１２ｘ")}), "12x");
   // Control characters and broken UTF-8 never become keys.
   EXPECT_EQ(Keys({TextInput("\x01"
                             "b\x7f"
@@ -83,6 +83,28 @@ TEST(EventTranslator, KeysWithATextEchoArriveOnce) {
   EXPECT_EQ(Keys({KeyDown(SDLK_SPACE), KeyDown(SDLK_q), TextInput("q")}), "{Space}q");
   // A space committed by an input method, with no key-down of ours before it, is a key.
   EXPECT_EQ(Keys({TextInput(" ")}), "{Space}");
+}
+
+SDL_Event Composition(const char* text) {
+  SDL_Event event{};
+  event.type = SDL_TEXTEDITING;
+  std::strncpy(event.edit.text, text, sizeof event.edit.text - 1);
+  return event;
+}
+
+TEST(EventTranslator, KeysWhileAnInputMethodComposesAreItsOwn) {
+  // 「ー７」 composed, Backspace and Space used on the composition, Enter commits it: the drill
+  // gets the minus and the 7, then the next Enter.
+  EXPECT_EQ(Keys({KeyDown(SDLK_MINUS), Composition("ー"), KeyDown(SDLK_7), Composition("ー７"),
+                  KeyDown(SDLK_8), Composition("ー７８"), KeyDown(SDLK_BACKSPACE),
+                  Composition("ー７"), KeyDown(SDLK_SPACE), KeyDown(SDLK_F7), KeyDown(SDLK_RETURN),
+                  Composition(""), TextInput("ー７"), KeyDown(SDLK_RETURN)}),
+            "-7{Enter}");
+  // A composition cancelled with Esc, or lost with the focus, gives the keys back.
+  EXPECT_EQ(Keys({Composition("あ"), KeyDown(SDLK_ESCAPE), Composition(""), KeyDown(SDLK_LEFT)}),
+            "{Left}");
+  EXPECT_EQ(Keys({Composition("あ"), WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST), KeyDown(SDLK_UP)}),
+            "{Up}");
 }
 
 TEST(EventTranslator, KeypadMovesOnlyWithoutNumLock) {
