@@ -21,10 +21,10 @@ void DrawWalkPlane(Drill& d);
 void DrawWalkSegment(Drill& d);
 void DrawHyperbola(Drill& d);
 
-// Takes KOSUU points on the standard plane drawn last, the marker starting at (GX, GY) with P1
-// points already fixed: arrow keys move the marker by one unit inside the plane, Enter fixes a
-// point. Point k's coordinate text "(x,y)" lands in KKAI_s[k]; with HYOUJI = 1 each point is
-// named T_s[10 + k] and listed. On return P1, HYOUJI and the used columns of G are 0.
+// Takes KOSUU points on the standard plane drawn last, the marker shown from the start at
+// (GX, GY) with P1 points already fixed: arrow keys move the marker by one unit inside the plane,
+// Enter fixes a point. Point k's coordinate text "(x,y)" lands in KKAI_s[k]; with HYOUJI = 1 each
+// point is named T_s[10 + k] and listed. On return P1, HYOUJI and the used columns of G are 0.
 void EnterPoints(Drill& d);
 // EnterPoints for `count` points with the marker at the origin and no point fixed yet, whatever
 // an earlier entry or ParsePointText left in P1; show_names is HYOUJI.

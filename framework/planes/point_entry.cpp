@@ -32,6 +32,8 @@ void DrawFixedPoint(Drill& d, int k) {
 }  // namespace
 
 void EnterPoints(Drill& d) {
+  // The marker shows where it starts, so the pupil sees what the arrow keys move.
+  if (d.P1 < d.KOSUU) d.rt.DrawCircle(d.GX, d.GY, 4, 15, CircleFill::Filled);
   while (d.P1 < d.KOSUU) {
     std::string key;
     while ((key = d.rt.ReadKey()).empty()) {
