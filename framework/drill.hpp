@@ -82,6 +82,7 @@ struct Drill {
   int KOTAE_SU = 1, KOTAE_SU1 = 1;
   std::string SKAI_s, TKAI1_s, TKAI2_s, AINP_s, I_s, UB_s, UC_s;
   float XW = 0, YW = 0, AAX = 0, AAY = 0, UBX = 0, UBXO = 0;
+  float answer_right = 0;        // where the finished answer line ends, its blanks' marks included
   float mark_x = 0, mark_y = 0;  // centre of the right/wrong mark beside the answer
 
   // Renderer.

@@ -91,6 +91,8 @@ EnterResult AnswerEditor::CompleteBlank() {
   }
 
   if (d.KOTAE_SU1 <= 1) {
+    d.answer_right = d.X;
+    for (const Item& item : finished_) d.answer_right = std::max(d.answer_right, item.area.right);
     d.I_s.clear();
     d.AINP_s.clear();
     for (int i = 1; i <= 5; ++i) d.AINP_s += d.KKAI_s[i];

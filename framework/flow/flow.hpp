@@ -27,6 +27,9 @@ void ReduceFraction(float& D1, float& D2);
 
 // The results strip: problem k owns the 16-pixel cell from x = 240 + 16 (k - 1).
 float ResultsCellLeft(int k);
+// A problem's run count is a digit under its cell, one text cell high: rows 38 to 53.
+inline constexpr float kRunCountTop = 38;
+inline constexpr float kRunCountBottom = kRunCountTop + 15;
 // The first-try mark (FF: 1 ×, 2 ○) and the run count JAKAI3 of problem IM.
 void WriteFirstTryMark(Drill& d);
 void WriteRunCount(Drill& d);

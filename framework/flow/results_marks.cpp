@@ -17,8 +17,8 @@ void WriteRunCount(Drill& d) {
   const float x = ResultsCellLeft(d.IM) + 4;
   // The old digit is wiped first: glyphs are drawn without a background, so a new digit written
   // over the old one would otherwise leave both on the screen.
-  d.rt.DrawLine(x, 38, x + 7, 53, 0, Shape::Fill);
-  d.rt.DrawTextAt(x, 38, NumberText(static_cast<float>(d.JAKAI3)), 1, 1, 11);
+  d.rt.DrawLine(x, kRunCountTop, x + 7, kRunCountBottom, 0, Shape::Fill);
+  d.rt.DrawTextAt(x, kRunCountTop, NumberText(static_cast<float>(d.JAKAI3)), 1, 1, 11);
 }
 
 void RecordFirstTry(Drill& d) {

@@ -18,7 +18,8 @@ void DrawResultsStrip(Drill& d) {
   if (d.SAIGO < 3 || d.SAIGO > 29) return;
   auto& rt = d.rt;
   const float right = ResultsCellLeft(d.SAIGO + 1);
-  rt.DrawLine(220, 0, right, 48, 0, Shape::Fill);
+  // Down to the foot of the run counts, which a series before may have written.
+  rt.DrawLine(220, 0, right, kRunCountBottom, 0, Shape::Fill);
   rt.DrawLine(240, 0, right, 32, 1, Shape::Box);
   rt.DrawLine(240, 18, right, 18, 1, Shape::Box);
   rt.MoveTextCursor(27, 0);

@@ -1,8 +1,10 @@
 // Coordinate planes and the graphs plotted on them.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/drill.hpp"
 
@@ -19,16 +21,25 @@ void DrawWalkPlane(Drill& d);
 void DrawWalkSegment(Drill& d);
 void DrawHyperbola(Drill& d);
 
-// Takes KOSUU points on the standard plane drawn last, the marker starting at (GX, GY) with P1
-// points already fixed: arrow keys move the marker by one unit inside the plane, Enter fixes a
-// point. Point k's coordinate text "(x,y)" lands in KKAI_s[k]; with HYOUJI = 1 each point is
-// named T_s[10 + k] and listed. On return P1, HYOUJI and the used columns of G are 0.
+// Takes KOSUU points on the standard plane drawn last, the marker shown from the start at
+// (GX, GY) with P1 points already fixed: arrow keys move the marker by one unit inside the plane,
+// Enter fixes a point. Point k's coordinate text "(x,y)" lands in KKAI_s[k]; with HYOUJI = 1 each
+// point is named T_s[10 + k] and listed. On return P1, HYOUJI and the used columns of G are 0.
 void EnterPoints(Drill& d);
 // EnterPoints for `count` points with the marker at the origin and no point fixed yet, whatever
 // an earlier entry or ParsePointText left in P1; show_names is HYOUJI.
 void EnterPointsFromOrigin(Drill& d, int count, int show_names = 0);
 // The coordinate texts of points 1..count joined in entry order, as a judgement traces them.
 std::string EnteredPointTexts(const Drill& d, int count);
+// A point of the standard plane in plane units.
+struct CoordinatePair {
+  float x = 0, y = 0;
+};
+// Entered points 1..count against the pairs of a value table, in any order: entry k - 1 is true
+// when point k is one of the pairs and no earlier point was that pair. As many points as pairs,
+// all true, means every pair was entered; a point entered twice leaves a pair out. Reads each
+// point with ParsePointText.
+std::vector<bool> MatchEnteredPoints(Drill& d, int count, std::span<const CoordinatePair> pairs);
 // "(x,y)" in AA_s to x in P1 and y in P2; an empty text leaves both unchanged.
 void ParsePointText(Drill& d);
 

@@ -1,6 +1,8 @@
 // Point entry on the standard plane: the pupil moves a marker with the arrow keys from the origin
 // and fixes points with Enter.
+#include <span>
 #include <string>
+#include <vector>
 
 #include "framework/planes/planes.hpp"
 #include "framework/renderer/renderer.hpp"
@@ -30,6 +32,8 @@ void DrawFixedPoint(Drill& d, int k) {
 }  // namespace
 
 void EnterPoints(Drill& d) {
+  // The marker shows where it starts, so the pupil sees what the arrow keys move.
+  if (d.P1 < d.KOSUU) d.rt.DrawCircle(d.GX, d.GY, 4, 15, CircleFill::Filled);
   while (d.P1 < d.KOSUU) {
     std::string key;
     while ((key = d.rt.ReadKey()).empty()) {
@@ -73,6 +77,22 @@ std::string EnteredPointTexts(const Drill& d, int count) {
   std::string all;
   for (int k = 1; k <= count; ++k) all += d.KKAI_s[k];
   return all;
+}
+
+std::vector<bool> MatchEnteredPoints(Drill& d, int count, std::span<const CoordinatePair> pairs) {
+  std::vector<bool> matched(static_cast<size_t>(count), false);
+  std::vector<bool> taken(pairs.size(), false);
+  for (int k = 1; k <= count; ++k) {
+    d.AA_s = d.KKAI_s[k];
+    ParsePointText(d);
+    for (size_t i = 0; i < pairs.size(); ++i) {
+      if (taken[i] || pairs[i].x != d.P1 || pairs[i].y != d.P2) continue;
+      taken[i] = true;
+      matched[static_cast<size_t>(k - 1)] = true;
+      break;
+    }
+  }
+  return matched;
 }
 
 void ParsePointText(Drill& d) {

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "framework/menu/menu.hpp"
 #include "framework/testing/scenario.hpp"
+#include "framework/testing/session.hpp"
 #include "framework/testing/traced_drill.hpp"
 #include "framework/tests/test_unit.hpp"
 
@@ -81,6 +86,78 @@ TEST(AttemptLoop, TenRunsShowNine) {
   EXPECT_EQ(counts[9], "text 244 38 11 1 1 9");
   // Each new digit is written on a wiped cell.
   EXPECT_EQ(run.Count("line 244 38 251 53 0 fill solid"), 10);
+}
+
+// A problem of two blanks, "1" and then "3", each followed by a short unit text.
+Handoff AskTwoNumbers(Drill& d) {
+  d.IM = 1;
+  ClearWorkArea(d);
+  d.KOTAE_SU = d.KOTAE_SU1 = 2;
+  d.TANI_s[0] = " ① ";
+  d.TANI_s[1] = "　②　";
+  d.TANI_s[2] = "  ";
+  d.TKAI_s[1][1] = "1";
+  d.TKAI_s[1][2] = "3";
+  d.TKAI_s[2][1] = d.TKAI_s[2][2] = "";
+  d.SKAI_s = "13";
+  d.TKAI1_s = d.TKAI2_s = "";
+  return EnterAttemptLoop(d);
+}
+
+// The rows of the answer line and its marks, x from `left` on: the leftmost and rightmost x of
+// the whole answer's mark (colour 5), and the rightmost x of every other ink.
+struct AnswerRowInk {
+  int mark_left = 10000, mark_right = -1, other_right = -1;
+};
+AnswerRowInk ReadAnswerRow(const Surface& surface) {
+  AnswerRowInk ink;
+  for (int y = 520; y < 576; ++y) {
+    for (int x = 480; x < surface.width(); ++x) {
+      const int colour = surface.At(x, y);
+      if (colour == 5) {
+        ink.mark_left = std::min(ink.mark_left, x);
+        ink.mark_right = std::max(ink.mark_right, x);
+      } else if (colour != 0) {
+        ink.other_right = std::max(ink.other_right, x);
+      }
+    }
+  }
+  return ink;
+}
+
+// With several blanks each blank carries its own mark, so the whole answer's mark stands after
+// the last one, clear of every blank; the next attempt erases it however far right it stood.
+TEST(AttemptLoop, TheWholeAnswersMarkStandsClearOfSeveralBlanks) {
+  static const UnitDefinition two_blanks{
+      "test", "テスト", {{AskTwoNumbers, {Hint<1>, Hint<2>, Hint<3>}}}};
+  struct Case {
+    std::string answer;
+    int mark;  // the colour-5 mark's width: the circle's 45, the cross's 33
+  };
+  for (const Case& c : {Case{"9{Enter}3{Enter}", 33}, Case{"1{Enter}3{Enter}", 45},
+                        Case{"1{Enter}" + std::string(30, '3') + "{Enter}", 33},
+                        Case{"S4{Enter}3{Enter}{Enter}3{Enter}", 33}}) {
+    SCOPED_TRACE(c.answer);
+    Session s{two_blanks, 1};
+    std::vector<Surface> seen;
+    s.keys.on_wait = [&] {
+      seen.push_back(s.rt.surface());
+      return seen.size() == 1 ? std::string("{Space}") : std::string();
+    };
+    ASSERT_EQ(StartProblem(s.d, 1).kind, Handoff::Kind::AttemptLoop);
+    s.keys.Type(c.answer);
+    try {
+      AttemptLoop(s.d);
+      seen.push_back(s.rt.surface());  // right at once: the problem is done
+    } catch (const ScriptEnd&) {
+    }
+    const AnswerRowInk judged = ReadAnswerRow(seen[0]);
+    EXPECT_EQ(judged.mark_right - judged.mark_left + 1, c.mark);
+    EXPECT_GT(judged.mark_left, judged.other_right + 8) << "the mark lies over the answer";
+    if (c.mark == 45) continue;  // right: no second attempt
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(ReadAnswerRow(seen[1]).mark_right, -1) << "the mark stayed for the next attempt";
+  }
 }
 
 TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {

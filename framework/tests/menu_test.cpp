@@ -117,7 +117,17 @@ TEST(EndOfProblemMenus, FromProblemOneCountsANewSeriesAndClearsTheMarks) {
   // The strip was cleared for the new series, after the first series' mark was written.
   const int mark = run.IndexOf("text 288 18 11 1 1 ○");
   ASSERT_GE(mark, 0);
-  EXPECT_GE(run.IndexOf("line 220 0 304 48 0 fill solid", mark), 0);
+  EXPECT_GE(run.IndexOf("line 220 0 304 53 0 fill solid", mark), 0);
+}
+
+// The new series' strip leaves nothing of the run counts the old one wrote under its cells.
+TEST(EndOfProblemMenus, FromProblemOneLeavesNoInkOfTheOldRunCounts) {
+  HeadlessPlatform platform(ParseKeyScript("13{Enter}3{Enter}24{Enter}2").value());
+  Runtime runtime(platform);
+  EXPECT_EQ(RunDrill(runtime, TestUnit()), RunResult::Ended);
+  const Surface& screen = runtime.surface();
+  for (int y = 34; y < 54; ++y)
+    for (int x = 220; x < 320; ++x) ASSERT_EQ(screen.At(x, y), 0) << x << "," << y;
 }
 
 TEST(EndOfProblemMenus, ThreeAfterTheLastProblemReturnsToTheMainMenu) {

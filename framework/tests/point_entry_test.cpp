@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/flow/flow.hpp"
 #include "framework/planes/planes.hpp"
 #include "framework/testing/session.hpp"
+#include "framework/tests/editor_session.hpp"
 #include "framework/tests/test_unit.hpp"
 
 namespace drill::testing {
@@ -29,6 +31,38 @@ TEST_F(PointEntry, FirstEnterFixesTheOriginAndEveryEnterFixesAPoint) {
   EXPECT_EQ(Enter("{Enter}{Enter}", 2), "(0,0)(0,0)");
   EXPECT_EQ(Enter("{Right}{Enter}{Up}{Up}{Left}{Left}{Left}{Enter}", 2), "(1,0)(-2,2)");
   EXPECT_EQ(Enter("{Down}{Down}{Down}{Enter}", 1), "(0,-3)");
+}
+
+// The plane as DrawStandardPlane leaves it, with one disc of the marker's size at (x, y).
+Surface PlaneWithDisc(float x, float y) {
+  Session s{TestUnit(), 1};
+  DrawStandardPlane(s.d);
+  s.rt.DrawCircle(x, y, 4, 15, CircleFill::Filled);
+  return s.rt.surface();
+}
+
+// The marker stands at the origin as soon as point entry starts, before any key; the first key
+// moves it (or fixes the point under it) and leaves nothing of it behind at the origin.
+TEST(PointEntryScreen, MarkerShowsAtTheOriginFromTheStartAndTheFirstKeyMovesItCleanly) {
+  struct Case {
+    const char* key;
+    float x, y;
+  };
+  for (const Case& c : {Case{"{Right}", 816, 340}, Case{"{Down}", 800, 356},
+                        Case{"{Enter}", 800, 340}, Case{"a", 800, 340}}) {
+    SCOPED_TRACE(c.key);
+    Session s{TestUnit(), 1};
+    std::vector<Surface> seen;
+    s.keys.on_wait = [&] {
+      seen.push_back(s.rt.surface());
+      return seen.size() == 1 ? std::string(c.key) : std::string();
+    };
+    DrawStandardPlane(s.d);
+    EXPECT_THROW(EnterPointsFromOrigin(s.d, 2), ScriptEnd);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(FirstDifference(seen[0], PlaneWithDisc(800, 340)), "");
+    EXPECT_EQ(FirstDifference(seen[1], PlaneWithDisc(c.x, c.y)), "");
+  }
 }
 
 TEST_F(PointEntry, MarkerStopsAtTheBorder) {

@@ -1,6 +1,7 @@
 // Problems 9 and 10: the pupil plots four points of a table of y = a/x (a > 0, a < 0) and, once
 // they are right, watches the hyperbola emerge from 20, 40, 100 and 1000 points a branch.
 #include <array>
+#include <vector>
 
 #include "units/inverse-proportion/problems.hpp"
 
@@ -11,12 +12,6 @@ constexpr int kPoints = 4;
 const std::string kPressAnyKey = "何かキーを押して下さい。";
 
 enum class Sign { Positive, Negative };
-
-// A point (x, y) lies on y = a/x when x is not 0 and x·y is a, exactly: the point x = 0 on the y
-// axis has no y on the curve.
-bool OnCurve(float x, float y, float a) {
-  return x != 0 && x * y == a;
-}
 
 // T(1) = a, even, so the table's y values at x = -2, -1, 1, 2 are whole.
 void DrawTable(Drill& d, Sign sign) {
@@ -57,15 +52,18 @@ void DrawTable(Drill& d, Sign sign) {
   }
 }
 
-// AINP_s gets "1" for each entered point on the curve and "0" for each other one; SKAI_s is the
-// all-right pattern.
-bool AllPointsOnCurve(Drill& d) {
+// AINP_s gets "1" for each entered point that is a pair of the table not entered before, "0" for
+// each other one; SKAI_s is the all-right pattern. With four points for the four pairs, all right
+// means every pair was entered, in any order: a point on the curve but not in the table, or a
+// pair entered twice, leaves a pair out.
+bool EveryPairEntered(Drill& d) {
+  const std::array<CoordinatePair, kPoints> pairs{
+      {{d.T[4], d.F[4]}, {d.T[5], d.F[5]}, {d.T[7], d.F[7]}, {d.T[8], d.F[8]}}};
+  const std::vector<bool> matched = MatchEnteredPoints(d, kPoints, pairs);
   d.AINP_s = "";
   d.SKAI_s = "";
-  for (int k = 1; k <= kPoints; ++k) {
-    d.AA_s = d.KKAI_s[k];
-    ParsePointText(d);
-    d.AINP_s += OnCurve(d.P1, d.P2, d.T[1]) ? "1" : "0";
+  for (const bool match : matched) {
+    d.AINP_s += match ? "1" : "0";
     d.SKAI_s += "1";
   }
   return d.AINP_s == d.SKAI_s;
@@ -109,7 +107,7 @@ Handoff Pose(Drill& d, Sign sign) {
 
   DrawStandardPlane(d);
   EnterPointsFromOrigin(d, kPoints);
-  d.FF = AllPointsOnCurve(d) ? 2 : 1;
+  d.FF = EveryPairEntered(d) ? 2 : 1;
   DrawMarkOverOrigin(d);
   RecordJudgement(d, EnteredPointTexts(d, kPoints));
   if (d.FF == 1) {

@@ -1,6 +1,9 @@
 // Problems 3 and 4: the pupil marks the seven points of a value table of y = a x on the plane,
 // a = 2 or 3 (problem 3) or a = -3 or -2 (problem 4).
+#include <algorithm>
+#include <array>
 #include <string>
+#include <vector>
 
 #include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
@@ -47,13 +50,12 @@ Handoff Start(Drill& d, int low, int high) {
 
   DrawStandardPlane(d);
   EnterPointsFromOrigin(d, kPoints);
-  // Every point must lie on the graph, in any order; a point may be given twice.
-  bool right = true;
-  for (int k = 1; k <= kPoints; ++k) {
-    d.AA_s = d.KKAI_s[k];
-    ParsePointText(d);
-    right = right && d.P2 == a * d.P1;
-  }
+  // As many points are asked as the table has pairs: right only when every pair is among them,
+  // in any order. A point given twice leaves a pair out, however well it lies on the graph.
+  std::array<CoordinatePair, kPoints> pairs;
+  for (int i = 0; i < kPoints; ++i) pairs[i] = {d.T[11 + i], d.F[11 + i]};
+  const std::vector<bool> matched = MatchEnteredPoints(d, kPoints, pairs);
+  const bool right = std::find(matched.begin(), matched.end(), false) == matched.end();
   MarkEnteredPoints(d, right, kPoints);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);

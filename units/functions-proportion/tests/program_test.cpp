@@ -1,5 +1,8 @@
 // Whole runs of func-prop on the headless platform: look-at-problems mode with problem 3's wait,
 // every problem's first draw answered through the menus, and the inequality keys.
+#include <algorithm>
+#include <sstream>
+
 #include "framework/testing/scenario.hpp"
 #include "units/functions-proportion/tests/checks.hpp"
 
@@ -85,6 +88,35 @@ TEST(Program, DomainsAreTypedWithTheInequalityKeysFromEitherSide) {
   const Scenario wrong =
       RunProgram("14{Enter}" + c + "{F8}X{F8}" + a + "{Enter}" + minus_a + "<X<" + b + "{Enter}");
   EXPECT_TRUE(wrong.Has("judge 1 " + c + "[X[" + a + minus_a + "<X<" + b));
+}
+
+// ① wrong and ② right: each blank carries its own mark, and the whole answer's cross stands
+// after the answer line, over neither blank.
+TEST(Program, TheWholeAnswersMarkOfProblemFourCoversNeitherBlank) {
+  for (const std::string clock : {"12:00:00", "08:15:42"}) {
+    SCOPED_TRACE(clock);
+    FirstDraw first(4, clock);
+    const Scenario run = RunProgram("14{Enter}9{Enter}" + first.d.TKAI_s[1][2] + "{Enter}", clock);
+    const int judged = run.IndexOf("judge 1 9" + first.d.TKAI_s[1][2]);
+    ASSERT_GE(judged, 0);
+    float answer_right = 0, mark_left = 10000;
+    for (int i = 0; i < static_cast<int>(run.trace.size()); ++i) {
+      std::istringstream fields(run.trace[static_cast<size_t>(i)]);
+      std::string kind;
+      float x = 0, y = 0, x2 = 0, y2 = 0;
+      int colour = 0;
+      fields >> kind >> x >> y;
+      if (i < judged && kind == "text" && y == 540) answer_right = std::max(answer_right, x + 16);
+      if (kind == "circle" && fields >> x2 >> colour && colour == 8)
+        answer_right = std::max(answer_right, x + x2);
+      if (kind != "line" || !(fields >> x2 >> y2 >> colour)) continue;
+      if (i < judged && colour == 8) answer_right = std::max({answer_right, x, x2});
+      if (i > judged && colour == 5) mark_left = std::min({mark_left, x, x2});
+    }
+    EXPECT_GT(answer_right, 600);  // ②'s glyphs were read
+    EXPECT_LT(mark_left, 10000);   // and so was the cross
+    EXPECT_GT(mark_left, answer_right);
+  }
 }
 
 TEST(Program, ProblemThreeJudgedWrongBringsItsHintAndThePoints) {

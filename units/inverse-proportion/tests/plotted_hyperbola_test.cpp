@@ -1,6 +1,6 @@
 // Problems 9 and 10's own check of the entered points, their marks and strip, and the keys typed
 // ahead of their pauses and starts.
-#include <set>
+#include <regex>
 
 #include "units/inverse-proportion/tests/lesson.hpp"
 
@@ -46,39 +46,44 @@ TEST(PlottedHyperbola, APointOnTheYAxisIsNotOnTheCurveAndNoError) {
   }
 }
 
-TEST(PlottedHyperbola, AnyPointOnTheCurveCountsAndTheSamePointFourTimesPasses) {
-  Lesson lesson(9);
-  std::vector<std::pair<int, int>> points;
-  lesson.at_start = [&points](Lesson& l) {
-    const int a = static_cast<int>(l.d.T[1]);
-    // (3, a/3) lies on the curve only when 3 divides a; (1, a) four times always does.
-    points = a % 3 == 0 ? std::vector<std::pair<int, int>>{{3, a / 3}, {1, a}, {1, a}, {-a, -1}}
-                        : std::vector<std::pair<int, int>>{{1, a}, {1, a}, {1, a}, {1, a}};
-    l.pupil.Type(PointKeys(points) + Repeat("{Space}", 5));
-  };
-  for (int start = 0; start < 6; ++start) {
-    EXPECT_EQ(lesson.Run(9), 10);
-    EXPECT_EQ(lesson.Lines("judge "), std::vector<std::string>{"judge 2 " + Judged(points)});
+// Whole sessions on key scripts: the four points are right only when they are the table's four
+// pairs, in any order. A point on the curve outside the table, or a pair entered twice, is wrong.
+TEST(PlottedHyperbola, RightOnlyWhenEveryPairOfTheTableWasEntered) {
+  static const std::regex formula("反比例の関係 Y=(-?)ﾀ([0-9]+)/Xﾀ");
+  for (const int problem : {9, 10}) {
+    for (const char* clock : {"12:00:00", "19:47:13"}) {
+      SCOPED_TRACE("problem " + std::to_string(problem) + " at " + clock);
+      const std::string start = "1" + std::to_string(problem) + "{Enter}";
+      const Scenario shown = RunScenario(InversePropUnit(), start, clock);
+      std::smatch m;
+      const std::string statement = shown.Lines("render 80 72 15 ").at(0);
+      ASSERT_TRUE(std::regex_search(statement, m, formula)) << statement;
+      const int a = (m[1].length() ? -1 : 1) * std::stoi(m[2]);
+      const auto table = TablePoints(a);
+      struct Case {
+        std::vector<std::pair<int, int>> points;
+        bool right;
+      };
+      const std::vector<Case> cases = {
+          {{table[2], table[0], table[3], table[1]}, true},
+          {std::vector<std::pair<int, int>>(4, table[2]), false},  // one right point four times
+          {std::vector<std::pair<int, int>>(4, {0, 0}), false},
+          {{table[0], table[1], table[2], table[2]}, false},
+          // (a, 1) lies on the curve but is not in the table.
+          {{table[0], table[1], table[2], {a, 1}}, false},
+      };
+      for (const Case& c : cases) {
+        const Scenario run =
+            RunScenario(InversePropUnit(),
+                        start + PointKeys(c.points) + Repeat("{Space}", c.right ? 5 : 1), clock);
+        EXPECT_EQ(run.Lines("judge "),
+                  std::vector<std::string>{"judge " + std::string(c.right ? "2 " : "1 ") +
+                                           Judged(c.points)});
+        EXPECT_TRUE(run.Has("problem " + std::to_string(c.right ? problem + 1 : problem)));
+        EXPECT_EQ(run.Count("problem "), 2);
+      }
+    }
   }
-}
-
-TEST(PlottedHyperbola, APointOffTheCurveByAFractionIsWrong) {
-  // y = 10/x at x = 3 is 10/3, so (3, 3) is off the curve; y = 6/x passes (3, 2).
-  Lesson lesson(1);
-  lesson.at_start = [](Lesson& l) {
-    const int a = static_cast<int>(l.d.T[1]);
-    l.pupil.Type(PointKeys({{3, a / 3}, {1, a}, {2, a / 2}, {-1, -a}}) + "{Space}" +
-                 (a % 3 == 0 ? Repeat("{Space}", 4) : ""));
-  };
-  std::set<int> constants;
-  for (int start = 0; start < 40; ++start) {
-    const int next = lesson.Run(9);
-    const int a = static_cast<int>(lesson.d.T[1]);
-    constants.insert(a);
-    EXPECT_EQ(next, a % 3 == 0 ? 10 : 9) << a;
-    EXPECT_EQ(lesson.d.AINP_s, a % 3 == 0 ? "1111" : "0111") << a;
-  }
-  EXPECT_EQ(constants, (std::set<int>{4, 6, 8, 10}));
 }
 
 // A wrong check shows the cross, asks for a key and starts the problem again with another
