@@ -49,7 +49,9 @@ enum class EnterResult { GoOn, AnswerDone };
 
 class AnswerEditor {
  public:
-  explicit AnswerEditor(Drill& d) : d_(d) {}
+  // `previous_reach` is the rightmost x the last attempt's answer line drew to (0 for none): the
+  // new line erases that far, so nothing of a long or tall wrong answer stays.
+  AnswerEditor(Drill& d, float previous_reach) : d_(d), attempt_reach_(previous_reach) {}
 
   // Erases the answer line (and whatever a cleared attempt left in it) and draws "答 " + TANI_s[0].
   void DrawAnswerLine();

@@ -18,7 +18,8 @@ bool IsAccepted(const std::string& text, const std::string& expected) {
 }  // namespace
 
 void AnswerEntry(Drill& d) {
-  editor::AnswerEditor answer_editor(d);
+  // KAI counts this attempt already: from the second one on, the last answer line is erased too.
+  editor::AnswerEditor answer_editor(d, d.KAI > 1 ? d.answer_right : 0);
   for (;;) {
     answer_editor.DrawAnswerLine();
     d.KOTAE_SU1 = d.KOTAE_SU;

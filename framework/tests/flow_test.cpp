@@ -160,6 +160,37 @@ TEST(AttemptLoop, TheWholeAnswersMarkStandsClearOfSeveralBlanks) {
   }
 }
 
+// A wrong answer however long or tall (a fraction far right) leaves no ink for the next attempt.
+TEST(AttemptLoop, TheNextAttemptStartsOnAnEmptyAnswerRow) {
+  static const UnitDefinition two_blanks{
+      "test", "テスト", {{AskTwoNumbers, {Hint<1>, Hint<2>, Hint<3>}}}};
+  for (const std::string& answer :
+       {std::string("9{Enter}S4{Enter}3{Enter}{Enter}"),
+        "1{Enter}" + std::string(30, '3') + "S4{Enter}3{Enter}{Enter}",
+        "1{Enter}" + std::string(40, '3') + "QS5{Enter}2{Enter}{Enter}{Enter}"}) {
+    SCOPED_TRACE(answer);
+    Session s{two_blanks, 1};
+    std::vector<Surface> seen;
+    s.keys.on_wait = [&] {
+      seen.push_back(s.rt.surface());
+      return seen.size() == 1 ? std::string("{Space}") : std::string();
+    };
+    ASSERT_EQ(StartProblem(s.d, 1).kind, Handoff::Kind::AttemptLoop);
+    s.keys.Type(answer);
+    try {
+      AttemptLoop(s.d);
+    } catch (const ScriptEnd&) {
+    }
+    ASSERT_EQ(seen.size(), 2u);
+    int ink_right = -1;
+    for (int y = s.d.KAIY - 20; y < s.d.KAIY + 54; ++y)
+      for (int x = 0; x < seen[1].width(); ++x)
+        if (seen[1].At(x, y) != 0) ink_right = std::max(ink_right, x);
+    // What stands is the new attempt's lead text and its cursor, right of the answer's start.
+    EXPECT_LT(ink_right, s.d.KAIX + 40) << "the last attempt's ink stayed";
+  }
+}
+
 TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {
   static const UnitDefinition broken{
       "broken",
