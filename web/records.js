@@ -204,7 +204,10 @@
   setUpProgramPage();
 
   // The service worker keeps the site for use without a network (not for pages opened as files).
+  // It starts once the page has loaded, so that the module it keeps is already at hand.
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+    const register = () => navigator.serviceWorker.register('sw.js').catch(() => {});
+    if (document.readyState === 'complete') register();
+    else window.addEventListener('load', register);
   }
 })();

@@ -30,7 +30,19 @@ export async function serveSite() {
       response.writeHead(offline.on ? 503 : 404).end();
       return;
     }
-    const headers = { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' };
+    // Like any static server: the file's time, and "not modified" to a browser that has it.
+    const modified = fs.statSync(file).mtime;
+    modified.setMilliseconds(0);
+    const since = Date.parse(request.headers['if-modified-since'] || '');
+    if (!Number.isNaN(since) && since >= modified.getTime()) {
+      response.writeHead(304).end();
+      traffic.requests += 1;
+      return;
+    }
+    const headers = {
+      'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+      'Last-Modified': modified.toUTCString(),
+    };
     const accepted = request.headers['accept-encoding'] || '';
     let body = file;
     for (const [encoding, suffix] of [['br', '.br'], ['gzip', '.gz']]) {

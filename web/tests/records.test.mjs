@@ -107,12 +107,22 @@ test('a session is kept through reloads, leaving mid-problem asks, and the sheet
   await page.close();
 });
 
-test('the sheet button stands beside the drawing, never over it', async () => {
-  const { page } = await openProgram(browser.context, programUrl('func-prop'));
+test('the sheet button stands beside the drawing, and the sheet prints on one A4 page', async () => {
+  // prop-graph has the most problems: 19 rows. Problem 5 answered with two points.
+  const { page } = await openProgram(browser.context, programUrl('prop-graph'));
   const canvas = await page.locator('#screen').boundingBox();
   const button = await page.locator('#sheet-button').boundingBox();
   assert.ok(button.y >= canvas.y + canvas.height || button.x >= canvas.x + canvas.width,
             `${JSON.stringify(button)} overlaps ${JSON.stringify(canvas)}`);
+  await typeScript(page, '15{Enter}{Enter}{Right}{Right}{Up}{Left}{Left}{Down}{Enter}');
+  await page.evaluate(() => { window.print = () => { window.printed = true; }; });
+  await page.click('#sheet-button');
+  await page.waitForSelector('#sheet-panel .sheet table');
+  assert.equal(await page.locator('#sheet-panel .sheet tr').count(), 20);
+  await page.click('#sheet-panel .actions button:nth-child(1)');
+  assert.equal(await page.evaluate(() => window.printed), true);
+  const pdf = (await page.pdf({ format: 'A4', preferCSSPageSize: true })).toString('latin1');
+  assert.equal((pdf.match(/\/Type\s*\/Page[^s]/g) || []).length, 1);
   await page.close();
 });
 
