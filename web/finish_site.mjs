@@ -13,7 +13,10 @@ const compressed = /\.(gz|br)$/;
 for (const name of fs.readdirSync(siteDir)) {
   if (compressed.test(name)) fs.rmSync(path.join(siteDir, name));
 }
-const files = fs.readdirSync(siteDir).filter((name) => name !== 'sw.js').sort();
+// The module with the WebAssembly inside serves only pages opened as files: no server sends it,
+// and the service worker does not keep it.
+const files = fs.readdirSync(siteDir)
+  .filter((name) => name !== 'sw.js' && name !== 'drills-file.js' && !compressed.test(name)).sort();
 
 const hash = crypto.createHash('sha256');
 for (const name of files) hash.update(name).update('\0').update(fs.readFileSync(path.join(siteDir, name)));
