@@ -22,8 +22,14 @@ const types = {
 export async function serveSite() {
   const offline = { on: false };
   const traffic = { bytes: 0, requests: 0 };  // what the server sent, bodies only
+  const replaced = new Map();  // path -> text served instead of the file (a newer site)
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    if (!offline.on && replaced.has(name)) {
+      response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'text/plain' });
+      response.end(replaced.get(name));
+      return;
+    }
     const file = path.join(siteDir, name === '/' ? 'index.html' : name);
     if (offline.on || !file.startsWith(siteDir) || !fs.existsSync(file) ||
         fs.statSync(file).isDirectory()) {
@@ -59,7 +65,7 @@ export async function serveSite() {
     fs.createReadStream(body).pipe(response);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { server, offline, traffic, base: `http://127.0.0.1:${server.address().port}` };
+  return { server, offline, traffic, replaced, base: `http://127.0.0.1:${server.address().port}` };
 }
 
 // Debian's Chromium, never a downloaded one, with a fresh profile.

@@ -3,10 +3,13 @@
 // CSV after a scripted session is the headless runner's byte for byte, and after one visit every
 // program opens with the network off.
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
 import { after, before, test } from 'node:test';
 
 import {
-  canvasRgb, difference, launchBrowser, openProgram, reference, serveSite, settled, typeScript,
+  canvasRgb, difference, launchBrowser, openProgram, reference, serveSite, settled, siteDir,
+  typeScript,
 } from './drill_page.mjs';
 
 const clock = '10:20:30';
@@ -147,6 +150,36 @@ test('after one visit the site installs and every program opens with the network
   } finally {
     site.offline.on = false;
     await browser.context.setOffline(false);
+  }
+  await page.close();
+});
+
+test('a newer site on the server replaces the kept one at the next visit', async () => {
+  const page = await browser.context.newPage();
+  await page.goto(`${site.base}/index.html`);
+  await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+  const title = await page.title();
+  // A newer build: another start page, and so another service worker version.
+  const worker = fs.readFileSync(path.join(siteDir, 'sw.js'), 'utf8');
+  const index = fs.readFileSync(path.join(siteDir, 'index.html'), 'utf8');
+  site.replaced.set('/index.html', index.replace(`<title>${title}</title>`, '<title>新版</title>'));
+  site.replaced.set('/sw.js', worker.replace("const version = 'drills-", "const version = 'drills-next-"));
+  try {
+    // This visit still shows the kept site while the newer one is fetched and takes its place.
+    await page.reload();
+    assert.equal(await page.title(), title);
+    const newerKept = () => page.evaluate(async () => {
+      const names = await caches.keys();
+      return names.length > 0 && names.every((name) => name.startsWith('drills-next-'));
+    });
+    for (let tries = 0; !(await newerKept()); ++tries) {
+      assert.ok(tries < 150, 'the newer site was not kept');
+      await new Promise((resolve) => setTimeout(resolve, 200));
+    }
+    await page.reload();
+    assert.equal(await page.title(), '新版');
+  } finally {
+    site.replaced.clear();
   }
   await page.close();
 });
