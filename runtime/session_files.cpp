@@ -60,6 +60,10 @@ bool SheetFileKeeper::Write(const SessionRecord& record) {
 }
 
 std::string SheetFileKeeper::Today() {
+  return LocalDateText();
+}
+
+std::string LocalDateText() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);

@@ -11,6 +11,9 @@
 
 namespace drill {
 
+// Today's date from the local clock, "yyyy/mm/dd", as the sheets write it.
+std::string LocalDateText();
+
 // The folder of the sheets: "$XDG_DATA_HOME/maths-drills", or "$HOME/.local/share/maths-drills"
 // when XDG_DATA_HOME is unset, empty or not an absolute path; "" when neither is known.
 std::string SheetFolder(const char* xdg_data_home, const char* home);

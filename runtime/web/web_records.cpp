@@ -4,7 +4,8 @@
 #include <emscripten.h>
 
 #include <cstdlib>
-#include <ctime>
+
+#include "runtime/session_files.hpp"
 
 namespace drill {
 namespace {
@@ -47,12 +48,7 @@ std::optional<SessionRecord> PageRecordKeeper::Unfinished(std::string_view progr
 }
 
 std::string PageRecordKeeper::Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y/%m/%d", &local);
-  return text;
+  return LocalDateText();
 }
 
 }  // namespace drill

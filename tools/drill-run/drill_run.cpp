@@ -1,7 +1,6 @@
 // The headless runner: runs one of the four programs with a key script and a fixed clock, and
 // writes the trace of its drawing calls and a PNG of the final screen.
 #include <algorithm>
-#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -15,6 +14,7 @@
 #include "runtime/headless.hpp"
 #include "runtime/output_file.hpp"
 #include "runtime/runtime.hpp"
+#include "runtime/session_files.hpp"
 
 namespace {
 
@@ -76,15 +76,6 @@ bool IsDate(std::string_view text) {
   const int month = (text[5] - '0') * 10 + (text[6] - '0');
   const int day = (text[8] - '0') * 10 + (text[9] - '0');
   return month >= 1 && month <= 12 && day >= 1 && day <= 31;
-}
-
-std::string TodayText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y/%m/%d", &local);
-  return text;
 }
 
 // Fills `options` from the command line; an error message when it is malformed.
@@ -183,7 +174,7 @@ int main(int argc, char** argv) {
   drill::HeadlessPlatform platform(std::move(*keys), options.clock);
   drill::Runtime runtime(platform);
   runtime.SetTrace(trace);
-  drill::LatestRecordKeeper records(options.date.value_or(TodayText()));
+  drill::LatestRecordKeeper records(options.date.value_or(drill::LocalDateText()));
   runtime.SetRecordKeeper(&records);
   // RunDrill itself ends quietly when the keys run out or the program ends.
   const drill::RunResult result = drill::RunDrill(runtime, *unit);
