@@ -49,6 +49,7 @@ struct Drill {
       : rt(runtime), unit(unit), SAIGO(unit.ProblemCount()) {
     SFU.Create(SAIGO);
     first_try_written.Create(SAIGO);
+    record = NewSessionRecord(unit.program, unit.title, SAIGO);
   }
 
   Runtime& rt;
@@ -77,6 +78,12 @@ struct Drill {
   int FMIRU = 0, MIRU = 0;
   std::string TAI_s;
   int JALKAI = 0, JAKAI3 = 0;
+
+  // The session's record for the teacher, reported to the platform's keeper as it changes.
+  SessionRecord record;
+  // A kept session was taken up: its strip shows in the main menu, and the next practice start
+  // goes on with its series instead of starting a new one.
+  bool taking_up_series = false;
 
   // Answer contract and editor.
   int KOTAE_SU = 1, KOTAE_SU1 = 1;

@@ -9,14 +9,17 @@
 #include "framework/menu/menu.hpp"
 #include "runtime/runtime.hpp"
 #include "runtime/web/web_platform.hpp"
+#include "runtime/web/web_records.hpp"
 
 namespace drill {
 
 int RunInBrowser(const UnitDefinition& unit) {
   emscripten_set_window_title(unit.title.c_str());
   WebPlatform page(PageClock());
+  PageRecordKeeper records;
   try {
     Runtime runtime(page);
+    runtime.SetRecordKeeper(&records);
     // The error screen ends, like every other state, only when the pupil closes the tab.
     RunDrill(runtime, unit);
   } catch (const StopRun&) {

@@ -1,8 +1,31 @@
-// The entry point of each program in a browser. The web build makes one module per program of
-// programs/list.txt, naming the unit's header and function in DRILL_UNIT_HEADER and DRILL_UNIT.
-#include DRILL_UNIT_HEADER
+// The entry point of the four programs in a browser: one module for all of them, so a school
+// downloads it once; each program's page names the program it runs.
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "programs/program_list.hpp"
 #include "programs/run_in_browser.hpp"
 
+namespace {
+
+// clang-format off
+EM_JS(char*, PageProgram, (), {
+  const name = Module["program"] || "";
+  const size = lengthBytesUTF8(name) + 1;
+  const buffer = _malloc(size);
+  stringToUTF8(name, buffer, size);
+  return buffer;
+});
+// clang-format on
+
+}  // namespace
+
 int main() {
-  return drill::RunInBrowser(drill::DRILL_UNIT());
+  char* name = PageProgram();
+  const drill::UnitDefinition* unit = drill::FindProgramUnit(name);
+  std::free(name);
+  if (unit == nullptr) return 1;
+  return drill::RunInBrowser(*unit);
 }

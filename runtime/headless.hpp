@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform.hpp"
+#include "session_record.hpp"
 
 namespace drill {
 
@@ -41,6 +42,21 @@ class HeadlessPlatform : public Platform {
   size_t next_ = 0;
   std::deque<KeyPress> pending_;
   std::string clock_;
+};
+
+// The headless keeper: holds the latest record of the run, for its sheet; the date is fixed
+// like the clock.
+class LatestRecordKeeper : public RecordKeeper {
+ public:
+  explicit LatestRecordKeeper(std::string date) : date_(std::move(date)) {}
+  void Keep(const SessionRecord& record) override { latest_ = record; }
+  std::optional<SessionRecord> Unfinished(std::string_view, int) override { return std::nullopt; }
+  std::string Today() override { return date_; }
+  const std::optional<SessionRecord>& latest() const { return latest_; }
+
+ private:
+  std::string date_;
+  std::optional<SessionRecord> latest_;
 };
 
 // Writes the surface as a 1440 x 900 PNG in the palette's colours, as WriteOutputFile writes;

@@ -157,3 +157,35 @@ void Runtime::EndProgram() {
 }
 
 }  // namespace drill
+
+namespace drill {
+
+std::string Runtime::Today() {
+  if (keeper_ == nullptr) return {};
+  try {
+    return keeper_->Today();
+  } catch (...) {
+    return {};
+  }
+}
+
+void Runtime::KeepRecord(const SessionRecord& record) {
+  if (keeper_ == nullptr) return;
+  try {
+    keeper_->Keep(record);
+  } catch (...) {
+    // The keeper stores the whole record again at the next change; the drill goes on.
+  }
+}
+
+std::optional<SessionRecord> Runtime::UnfinishedRecord(std::string_view program,
+                                                       int problem_count) {
+  if (keeper_ == nullptr) return std::nullopt;
+  try {
+    return keeper_->Unfinished(program, problem_count);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace drill

@@ -4,6 +4,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "numbers.hpp"
 #include "painter.hpp"
 #include "platform.hpp"
+#include "session_record.hpp"
 #include "surface.hpp"
 
 namespace drill {
@@ -71,6 +73,14 @@ class Runtime {
   void DefineFunctionKey(int number, std::string text);
 
   std::string ClockText() { return platform_.ClockText(); }
+  // Today's date, "yyyy/mm/dd", from the record keeper's clock ("" without a keeper).
+  std::string Today();
+
+  // The session record goes to the platform's keeper (none: it is not kept). Keeping never
+  // throws: a record that cannot be stored must not stop the drill.
+  void SetRecordKeeper(RecordKeeper* keeper) { keeper_ = keeper; }
+  void KeepRecord(const SessionRecord& record);
+  std::optional<SessionRecord> UnfinishedRecord(std::string_view program, int problem_count);
   float Random() { return random_.Next(); }
   void SeedRandom(int seed) { random_.Seed(static_cast<std::uint32_t>(seed)); }
 
@@ -92,6 +102,7 @@ class Runtime {
   int text_column_ = 0, text_row_ = 0;
   TraceSink trace_;
   bool trace_drawing_ = true;
+  RecordKeeper* keeper_ = nullptr;
 };
 
 }  // namespace drill

@@ -43,6 +43,12 @@ void RecordCompletion(Drill& d);
 // which later ones never overwrite; a right answer completes the problem and counts a run, as
 // in the attempt loop.
 void RecordJudgement(Drill& d, const std::string& judged_text);
+// Hands the session record, stamped with the time of this change, to the platform's keeper.
+void KeepSessionRecord(Drill& d);
+// Problem k's first-try mark as FF gives it (1 ×, 2 ○) in its cell of the strip.
+void DrawFirstTryMark(Drill& d, int k, int ff);
+// Problem k's run count (0..9) under its cell, over the digit that stood there.
+void DrawRunCount(Drill& d, int k, int count);
 
 enum class AttemptResult {
   HandedBack,  // look-at-problems mode: no answer was asked

@@ -15,6 +15,10 @@ Handoff StartProblem(Drill& d, int k) {
   if (d.rt.Tracing()) d.rt.Trace("problem " + std::to_string(k));
   // The problem's number is its slot in the unit's table: the entry routine finds it in IM.
   d.IM = k;
+  if (d.FMIRU == 0 && d.record.Started()) {
+    d.record.problem_in_progress = k;
+    KeepSessionRecord(d);
+  }
   return routines.entry(d);
 }
 

@@ -21,12 +21,16 @@ Next MainMenu(Drill& d) {
   rt.DrawTextAt(320, 252, "★ 練習" + count + "題を見る・・・・・・・・・・２", 1, 1, 15);
   rt.DrawTextAt(320, 324, "★ 終わる・・・・・・・・・・・・・・３", 1, 1, 15);
   rt.DrawTextAt(288, 432, "実行途中で元に戻りたいときは、マウスで×をクリックする", 1, 1, 13);
+  if (d.taking_up_series) DrawKeptStrip(d);
 
   for (;;) {
     const std::string key = rt.ReadKey();
     if (key == "1") return {Next::Stage::PracticePrompt};
     if (key == "2") return {Next::Stage::LookAtProblems};
-    if (key == "3") rt.EndProgram();
+    if (key == "3") {
+      EndSession(d);
+      rt.EndProgram();
+    }
   }
 }
 

@@ -17,6 +17,12 @@ RunResult RunDrill(Runtime& runtime, const UnitDefinition& unit);
 
 void SeedFromClock(Drill& d);
 void DrawResultsStrip(Drill& d);
+// The strip of a kept session with its marks and counts.
+void DrawKeptStrip(Drill& d);
+// Takes up the session an earlier run of this program left unfinished, if the platform kept one.
+void TakeUpKeptSession(Drill& d);
+// The pupil ended the program: the session's record is complete.
+void EndSession(Drill& d);
 void EnterScreen(Drill& d);
 
 // Runs problem k's entry routine (tracing "problem k") and hands back what it says comes next.

@@ -23,6 +23,7 @@ void StartUp(Drill& d) {
   d.KAIX = 480;
   d.KAIY = 540;
   d.TITLE_s = d.unit.title;
+  TakeUpKeptSession(d);
 }
 
 [[noreturn]] void RunStages(Drill& d) {

@@ -1,4 +1,6 @@
 // A practice series and its results strip: first-try marks and run counts per problem.
+#include <optional>
+
 #include "framework/errors/errors.hpp"
 #include "framework/menu/menu.hpp"
 #include "framework/menu/sequence.hpp"
@@ -6,12 +8,60 @@
 
 namespace drill {
 Next SeriesStart(Drill& d) {
+  // A start number with a fractional part starts the whole problem below it.
+  const int start = static_cast<int>(IntPart(ToNumber(d.TAI_s)));
+  if (d.taking_up_series) {
+    // The kept series goes on where it was: its marks stay, and so do its counts.
+    d.taking_up_series = false;
+    DrawKeptStrip(d);
+    for (int k = 1; k <= d.SAIGO; ++k) {
+      const ProblemRecord& cell = d.record.strip.at(static_cast<size_t>(k - 1));
+      d.first_try_written[k] = cell.first_try == FirstTry::None ? 0 : 1;
+      d.SFU[k] = cell.runs > 0 ? 1 : 0;
+    }
+    d.JAKAI3 = d.record.strip.at(static_cast<size_t>(start - 1)).runs;
+    FlushKeys(d);
+    return {Next::Stage::Problem, start};
+  }
   d.JALKAI += 1;
   DrawResultsStrip(d);
   for (int k = 1; k <= d.SAIGO; ++k) d.SFU[k] = d.first_try_written[k] = 0;
+  if (!d.record.Started()) {
+    d.record.date = d.rt.Today();
+    d.record.start_time = d.rt.ClockText();
+  }
+  d.record.series = d.JALKAI;
+  d.record.strip.assign(static_cast<size_t>(d.SAIGO), ProblemRecord{});
+  KeepSessionRecord(d);
   FlushKeys(d);
-  // A start number with a fractional part starts the whole problem below it.
-  return {Next::Stage::Problem, static_cast<int>(IntPart(ToNumber(d.TAI_s)))};
+  return {Next::Stage::Problem, start};
+}
+
+void DrawKeptStrip(Drill& d) {
+  DrawResultsStrip(d);
+  for (int k = 1; k <= d.SAIGO; ++k) {
+    const ProblemRecord& cell = d.record.strip.at(static_cast<size_t>(k - 1));
+    if (cell.first_try != FirstTry::None)
+      DrawFirstTryMark(d, k, cell.first_try == FirstTry::Right ? 2 : 1);
+    if (cell.runs > 0) DrawRunCount(d, k, cell.runs > 9 ? 9 : cell.runs);
+  }
+}
+
+void TakeUpKeptSession(Drill& d) {
+  std::optional<SessionRecord> kept = d.rt.UnfinishedRecord(d.unit.program, d.SAIGO);
+  if (!kept || kept->ended || !kept->Started() || kept->program != d.unit.program) return;
+  d.record = std::move(*kept);
+  d.record.title = d.unit.title;
+  d.record.problem_in_progress = 0;
+  d.JALKAI = d.record.series;
+  d.taking_up_series = true;
+}
+
+void EndSession(Drill& d) {
+  if (!d.record.Started()) return;
+  d.record.problem_in_progress = 0;
+  d.record.ended = true;
+  KeepSessionRecord(d);
 }
 
 void DrawResultsStrip(Drill& d) {

@@ -183,4 +183,24 @@ TEST_F(DrillRunTest, ListsTheProgramsWithTitlesAndCounts) {
   EXPECT_NE(list.find("prop-graph\t比例のグラフ\t19\n"), std::string::npos) << list;
 }
 
+TEST_F(DrillRunTest, WritesTheRunsResultsSheet) {
+  // Problem 3 right at once, then practised again and left wrong three times.
+  const std::string keys =
+      "13{Enter}{F10}5{Enter}12{Enter}{Enter}1"
+      "0{Enter}{Space}0{Enter}{Space}0{Enter}";
+  ASSERT_EQ(Run("prop-apply --clock 10:20:30 --date 2026/12/09 --keys '" + keys + "' --sheet '" +
+                Temp("sheet.csv") + "'"),
+            0);
+  EXPECT_EQ(Read(Temp("sheet.csv")),
+            "\xEF\xBB\xBF"
+            "タイトル,比例・反比例の利用\r\n日付,2026/12/09\r\n開始時刻,10:20:30\r\n"
+            "終了時刻,10:20:30\r\n問題,1回目の結果,練習した回数\r\n1,,0\r\n2,,0\r\n3,○,2\r\n"
+            "4,,0\r\n5,,0\r\n6,,0\r\n7,,0\r\n");
+  // Nothing practised: a sheet with no marks and no times.
+  ASSERT_EQ(Run("func-prop --date 2026/12/09 --sheet -", Temp("empty.csv")), 0);
+  EXPECT_NE(Read(Temp("empty.csv")).find("開始時刻,\r\n終了時刻,\r\n"), std::string::npos);
+  EXPECT_EQ(Run("prop-apply --sheet /dev/full"), 1);
+  EXPECT_EQ(Run("prop-apply --date 2026-12-09 --sheet x.csv"), 2);
+}
+
 }  // namespace

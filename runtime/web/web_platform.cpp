@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <span>
 #include <string_view>
 
 #include "runtime/pixels.hpp"
@@ -69,10 +70,11 @@ EM_JS(void, WakeFromInput, (), {
   if (Module["drillWake"]) Module["drillWake"]();
 });
 
-EM_JS(void, PutFrame, (const void* rgba, int width, int height), {
+// Puts rows first .. first + count - 1 of the frame on the canvas; the rest stands as it was.
+EM_JS(void, PutFrame, (const void* rgba, int width, int height, int first, int count), {
   const canvas = Module["canvas"];
   const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-  canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0);
+  canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0, 0, first, width, count);
   if (Module["onFrame"]) Module["onFrame"]();
 });
 
@@ -101,6 +103,7 @@ EM_JS(void, ReplacePage, (const char* text), {
   notice.className = "notice";
   notice.textContent = UTF8ToString(text);
   document.body.replaceChildren(notice);
+  if (Module["onNotice"]) Module["onNotice"](notice);
 });
 // clang-format on
 
@@ -189,10 +192,16 @@ void WebPlatform::Idle(const Surface& surface) {
 }
 
 void WebPlatform::Present(const Surface& surface) {
-  ToArgb(surface, rgba_);
+  // Only the rows that changed are converted and put on the canvas: a blinking caret costs a few
+  // rows, not the whole screen.
+  const PresentGate::Rows rows = gate_.changed();
+  const std::span<std::uint32_t> band(
+      rgba_.data() + static_cast<size_t>(rows.first) * kSurfaceWidth,
+      static_cast<size_t>(rows.count) * kSurfaceWidth);
+  ToArgbRows(surface, rows.first, rows.count, band);
   // The canvas takes bytes R, G, B, A: in a little-endian word that is 0xAABBGGRR.
-  for (std::uint32_t& v : rgba_) v = (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
-  PutFrame(rgba_.data(), kSurfaceWidth, kSurfaceHeight);
+  for (std::uint32_t& v : band) v = (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
+  PutFrame(rgba_.data(), kSurfaceWidth, kSurfaceHeight, rows.first, rows.count);
 }
 
 std::string WebPlatform::ClockText() {

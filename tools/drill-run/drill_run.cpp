@@ -14,6 +14,7 @@
 #include "runtime/headless.hpp"
 #include "runtime/output_file.hpp"
 #include "runtime/runtime.hpp"
+#include "runtime/session_files.hpp"
 
 namespace {
 
@@ -24,7 +25,7 @@ constexpr int kExitErrorScreen = 3;
 
 constexpr std::string_view kUsage =
     "usage: drill-run PROGRAM [--clock HH:MM:SS] [--keys SCRIPT | --keys-file FILE]\n"
-    "                 [--trace FILE] [--png FILE]\n"
+    "                 [--trace FILE] [--png FILE] [--sheet FILE [--date YYYY/MM/DD]]\n"
     "       drill-run --list\n"
     "  PROGRAM      prop-apply, inverse-prop, func-prop or prop-graph\n"
     "  --clock      the time of day of the whole run (default 12:00:00)\n"
@@ -34,6 +35,8 @@ constexpr std::string_view kUsage =
     "               are not keys\n"
     "  --trace      write the trace of the run to FILE (- for standard output)\n"
     "  --png        write the final screen to FILE as a PNG\n"
+    "  --sheet      write the run's results sheet to FILE as CSV (- for standard output)\n"
+    "  --date       the date on the sheet (default today)\n"
     "  --list       print each program's name, title and number of problems, tab-separated\n";
 
 struct Options {
@@ -43,6 +46,8 @@ struct Options {
   std::optional<std::string> keys_file;
   std::optional<std::string> trace;
   std::optional<std::string> png;
+  std::optional<std::string> sheet;
+  std::optional<std::string> date;
 };
 
 int BadArguments(std::string_view message) {
@@ -63,13 +68,23 @@ bool IsClock(std::string_view text) {
   return fields[0] <= 23 && fields[1] <= 59 && fields[2] <= 59;
 }
 
+// "YYYY/MM/DD" with a month 01..12 and a day 01..31.
+bool IsDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '/' || text[7] != '/') return false;
+  for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+    if (text[i] < '0' || text[i] > '9') return false;
+  const int month = (text[5] - '0') * 10 + (text[6] - '0');
+  const int day = (text[8] - '0') * 10 + (text[9] - '0');
+  return month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
 // Fills `options` from the command line; an error message when it is malformed.
 std::optional<std::string> ParseArguments(const std::vector<std::string_view>& args,
                                           Options& options) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     if (arg == "--clock" || arg == "--keys" || arg == "--keys-file" || arg == "--trace" ||
-        arg == "--png") {
+        arg == "--png" || arg == "--sheet" || arg == "--date") {
       if (i + 1 >= args.size()) return "missing value after " + std::string(arg);
       const std::string value(args[++i]);
       if (arg == "--clock") options.clock = value;
@@ -77,6 +92,8 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
       if (arg == "--keys-file") options.keys_file = value;
       if (arg == "--trace") options.trace = value;
       if (arg == "--png") options.png = value;
+      if (arg == "--sheet") options.sheet = value;
+      if (arg == "--date") options.date = value;
     } else if (arg.starts_with("-")) {
       return "unknown option " + std::string(arg);
     } else if (options.program.empty()) {
@@ -133,6 +150,8 @@ int main(int argc, char** argv) {
   const drill::UnitDefinition* unit = drill::FindProgramUnit(options.program);
   if (unit == nullptr) return BadArguments("unknown program " + options.program);
   if (!IsClock(options.clock)) return BadArguments("--clock must be HH:MM:SS: " + options.clock);
+  if (options.date && !IsDate(*options.date))
+    return BadArguments("--date must be YYYY/MM/DD: " + *options.date);
   if (options.keys_file) {
     std::optional<std::string> script = ReadKeysFile(*options.keys_file);
     if (!script) return BadArguments("cannot read the key script " + *options.keys_file);
@@ -155,6 +174,8 @@ int main(int argc, char** argv) {
   drill::HeadlessPlatform platform(std::move(*keys), options.clock);
   drill::Runtime runtime(platform);
   runtime.SetTrace(trace);
+  drill::LatestRecordKeeper records(options.date.value_or(drill::LocalDateText()));
+  runtime.SetRecordKeeper(&records);
   // RunDrill itself ends quietly when the keys run out or the program ends.
   const drill::RunResult result = drill::RunDrill(runtime, *unit);
 
@@ -172,6 +193,24 @@ int main(int argc, char** argv) {
   if (options.png && !drill::WritePng(runtime.surface(), *options.png)) {
     std::cerr << "drill-run: cannot write the PNG to " << *options.png << '\n';
     status = kExitOutputFailed;
+  }
+  if (options.sheet) {
+    // A run that practised nothing has a sheet with no marks and no times.
+    const drill::SessionRecord record = records.latest().value_or(
+        drill::NewSessionRecord(options.program, unit->title, unit->ProblemCount()));
+    const std::string csv = drill::SheetCsv(record);
+    bool written = false;
+    if (*options.sheet == "-") {
+      std::cout << csv;
+      std::cout.flush();
+      written = static_cast<bool>(std::cout);
+    } else {
+      written = drill::WriteOutputFile(*options.sheet, csv);
+    }
+    if (!written) {
+      std::cerr << "drill-run: cannot write the sheet to " << *options.sheet << '\n';
+      status = kExitOutputFailed;
+    }
   }
   return status;
 }

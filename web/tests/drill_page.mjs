@@ -11,22 +11,61 @@ const root = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../.
 export const siteDir = process.env.DRILL_SITE || path.join(root, 'build-web/site');
 export const drillRun = process.env.DRILL_RUN || path.join(root, 'build/tools/drill-run/drill-run');
 
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml',
+};
 
-// Serves the site folder as any static web server would, on a free port of 127.0.0.1.
+// Serves the site folder as any static web server would, on a free port of 127.0.0.1, sending
+// the build's brotli or gzip copy of a file to a browser that takes it. While `offline.on` is
+// set, it answers nothing but errors, as a school's line that is down.
 export async function serveSite() {
+  const offline = { on: false };
+  const traffic = { bytes: 0, requests: 0 };  // what the server sent, bodies only
+  const replaced = new Map();  // path -> text served instead of the file (a newer site)
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    const file = path.join(siteDir, name === '/' ? 'index.html' : name);
-    if (!file.startsWith(siteDir) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
-      response.writeHead(404).end();
+    if (!offline.on && replaced.has(name)) {
+      response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'text/plain' });
+      response.end(replaced.get(name));
       return;
     }
-    response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-    fs.createReadStream(file).pipe(response);
+    const file = path.join(siteDir, name === '/' ? 'index.html' : name);
+    if (offline.on || !file.startsWith(siteDir) || !fs.existsSync(file) ||
+        fs.statSync(file).isDirectory()) {
+      response.writeHead(offline.on ? 503 : 404).end();
+      return;
+    }
+    // Like any static server: the file's time, and "not modified" to a browser that has it.
+    const modified = fs.statSync(file).mtime;
+    modified.setMilliseconds(0);
+    const since = Date.parse(request.headers['if-modified-since'] || '');
+    if (!Number.isNaN(since) && since >= modified.getTime()) {
+      response.writeHead(304).end();
+      traffic.requests += 1;
+      return;
+    }
+    const headers = {
+      'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+      'Last-Modified': modified.toUTCString(),
+    };
+    const accepted = request.headers['accept-encoding'] || '';
+    let body = file;
+    for (const [encoding, suffix] of [['br', '.br'], ['gzip', '.gz']]) {
+      if (accepted.includes(encoding) && fs.existsSync(file + suffix)) {
+        headers['Content-Encoding'] = encoding;
+        headers.Vary = 'Accept-Encoding';
+        body = file + suffix;
+        break;
+      }
+    }
+    response.writeHead(200, headers);
+    traffic.bytes += fs.statSync(body).size;
+    traffic.requests += 1;
+    fs.createReadStream(body).pipe(response);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { server, base: `http://127.0.0.1:${server.address().port}` };
+  return { server, offline, traffic, replaced, base: `http://127.0.0.1:${server.address().port}` };
 }
 
 // Debian's Chromium, never a downloaded one, with a fresh profile.
@@ -55,8 +94,15 @@ export async function settled(page) {
                              { timeout: 30000 });
 }
 
+// A program's page in a new tab. The tab starts without the sessions earlier tests left kept
+// (a reload in the same tab keeps them), so every test starts at a plain main menu.
 export async function openProgram(context, url) {
   const page = await context.newPage();
+  await page.addInitScript(() => {
+    if (sessionStorage.getItem('drill-test-tab')) return;
+    sessionStorage.setItem('drill-test-tab', '1');
+    localStorage.clear();
+  });
   const errors = [];
   page.on('pageerror', (error) => errors.push(String(error)));
   await page.goto(url);
@@ -119,14 +165,17 @@ export async function canvasRgb(page) {
 
 // Runs the headless runner with the same clock and keys: its trace, and its final screen as RGB
 // bytes (the PNG it writes, unpacked by ImageMagick).
-export function reference(program, clock, keys) {
+export function reference(program, clock, keys, { date } = {}) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'drill-reference-'));
   const png = path.join(dir, 'screen.png');
+  const sheet = path.join(dir, 'sheet.csv');
   const trace = execFileSync(drillRun, [program, '--clock', clock, '--keys', keys, '--trace', '-',
-                                        '--png', png], { encoding: 'utf8' });
+                                        '--png', png, '--sheet', sheet,
+                                        ...(date ? ['--date', date] : [])], { encoding: 'utf8' });
+  const csv = fs.readFileSync(sheet);
   const rgb = execFileSync('convert', [png, '-depth', '8', 'rgb:-'], { maxBuffer: 1 << 24 });
   fs.rmSync(dir, { recursive: true, force: true });
-  return { trace, rgb, png };
+  return { trace, rgb, png, csv };
 }
 
 // How many pixels differ, and where the first one is.

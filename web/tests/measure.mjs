@@ -1,29 +1,39 @@
-// Measures the web build: module sizes (raw and gzip-compressed), the time from navigation to the
-// first menu frame, and the processor time of the browser while a drill waits at the answer
-// prompt, beside the same browser showing an empty page. Run by script/measure-web.
+// Measures the web build, all from one script (script/measure-web): the site's sizes (raw, gzip,
+// brotli); the bytes a fresh browser profile fetches to open all four programs from a local
+// server that sends the build's compressed copies; the first menu frame, cold (a fresh profile,
+// nothing kept) and warm (the same program opened again); and the browser's processor time while
+// a drill waits at every kind of wait, beside the same browser showing an empty page.
 import fs from 'node:fs';
 import path from 'node:path';
-import zlib from 'node:zlib';
 
 import { launchBrowser, openProgram, serveSite, siteDir, typeScript } from './drill_page.mjs';
 
 const programs = ['prop-apply', 'inverse-prop', 'func-prop', 'prop-graph'];
-const loads = 5;
-const idleSeconds = 10;
+const coldLoads = 3;
+const warmLoads = 5;
+const idleSeconds = Number(process.env.IDLE_SECONDS || 10);
 const ticksPerSecond = 100;  // Linux's USER_HZ, in which /proc reports processor time
+const clock = '10:20:30';
 
-function kilobytes(bytes) {
-  return `${(bytes / 1024).toFixed(0)} KiB`;
+const kilobytes = (bytes) => `${(bytes / 1000).toFixed(0)} KB`;
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+// drills-file.js serves only pages opened as files: no server sends it, so it is left out.
+console.log('site files as served (raw, gzip -9, brotli -q 11):');
+let raw = 0;
+let brotli = 0;
+for (const name of fs.readdirSync(siteDir).filter((n) => !/\.(gz|br)$/.test(n) && n !== 'drills-file.js').sort()) {
+  const size = (suffix) => {
+    const file = path.join(siteDir, name + suffix);
+    return fs.existsSync(file) ? fs.statSync(file).size : fs.statSync(path.join(siteDir, name)).size;
+  };
+  raw += size('');
+  brotli += size('.br');
+  console.log(`  ${name.padEnd(22)} ${kilobytes(size('')).padStart(8)} ${kilobytes(size('.gz')).padStart(8)} ${kilobytes(size('.br')).padStart(8)}`);
 }
+console.log(`  ${'whole site'.padEnd(22)} ${kilobytes(raw).padStart(8)} ${''.padStart(8)} ${kilobytes(brotli).padStart(8)}`);
 
-console.log('module sizes (JavaScript with the WebAssembly embedded):');
-for (const program of programs) {
-  const bytes = fs.readFileSync(path.join(siteDir, `${program}.js`));
-  const gzip = zlib.gzipSync(bytes, { level: 9 }).length;
-  console.log(`  ${program}.js: ${kilobytes(bytes.length)}, gzip -9 ${kilobytes(gzip)}`);
-}
-
-// Processes of the browser started with `profile`, by kind, and their processor time in ticks.
+// Processes of the browser started with `profile`, and their processor time in ticks.
 function browserProcesses(profile) {
   const table = new Map();
   for (const pid of fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
@@ -45,54 +55,85 @@ function browserProcesses(profile) {
     return false;
   };
   const processes = new Map();
-  for (const [pid, p] of table) {
-    if (inTree(pid)) processes.set(pid, { ticks: p.ticks, renderer: p.cmdline.includes(' --type=renderer ') });
-  }
+  for (const [pid, p] of table) if (inTree(pid)) processes.set(pid, p.ticks);
   return processes;
 }
 
+// The whole browser's processor time over `seconds`, in percent of one core.
 async function cpuOver(profile, seconds) {
   const before = browserProcesses(profile);
   await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
   const after = browserProcesses(profile);
-  // Processes that ended meanwhile are left out; those that started count from zero.
-  let renderer = 0;
-  let all = 0;
-  for (const [pid, p] of after) {
-    const used = p.ticks - (before.get(pid)?.ticks ?? 0);
-    all += used;
-    if (p.renderer) renderer += used;
-  }
-  const percent = (ticks) => `${(ticks / ticksPerSecond / seconds * 100).toFixed(2)} %`;
-  return `renderers ${percent(renderer)}, whole browser ${percent(all)}`;
+  let used = 0;
+  for (const [pid, ticks] of after) used += ticks - (before.get(pid) ?? 0);
+  return used / ticksPerSecond / seconds * 100;
 }
 
 const site = await serveSite();
-const browser = await launchBrowser();
 try {
-  console.log(`navigation to first menu frame (median of ${loads} loads):`);
-  for (const program of programs) {
-    const times = [];
-    for (let i = 0; i < loads; ++i) {
+  // Bytes fetched: a fresh profile opens the four programs one after another.
+  {
+    const browser = await launchBrowser();
+    site.traffic.bytes = 0;
+    site.traffic.requests = 0;
+    for (const program of programs) {
       const { page } = await openProgram(browser.context, `${site.base}/${program}.html`);
-      times.push(await page.evaluate(() => window.drillFirstFrame));
+      await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
       await page.close();
     }
-    times.sort((a, b) => a - b);
-    console.log(`  ${program}: ${Math.round(times[Math.floor(loads / 2)])} ms (${times.map(Math.round).join(', ')})`);
+    console.log(`bytes fetched to open all four programs, fresh profile: ${kilobytes(site.traffic.bytes)} in ${site.traffic.requests} requests`);
+    await browser.close();
   }
-  for (const page of browser.context.pages()) await page.close();
 
-  const { page } = await openProgram(browser.context, `${site.base}/prop-apply.html?clock=10:20:30`);
-  await typeScript(page, '13{Enter}');
-  // Past the short waits that follow a key, into the long ones of a page left alone.
-  await new Promise((resolve) => setTimeout(resolve, 3000));
-  console.log(`processor time over ${idleSeconds} s, one core = 100 %:`);
-  console.log(`  drill at the answer prompt: ${await cpuOver(browser.profile, idleSeconds)}`);
-  await page.goto('about:blank');
-  await new Promise((resolve) => setTimeout(resolve, 3000));
-  console.log(`  empty page:                 ${await cpuOver(browser.profile, idleSeconds)}`);
+  // First menu frame: cold in fresh profiles, warm when opened again.
+  const cold = [];
+  const warm = [];
+  for (let i = 0; i < coldLoads; ++i) {
+    const browser = await launchBrowser();
+    const first = await openProgram(browser.context, `${site.base}/prop-apply.html`);
+    cold.push(await first.page.evaluate(() => window.drillFirstFrame));
+    await first.page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+    await first.page.close();
+    for (let j = 0; j < Math.ceil(warmLoads / coldLoads); ++j) {
+      const again = await openProgram(browser.context, `${site.base}/${programs[(i + j) % 4]}.html`);
+      warm.push(await again.page.evaluate(() => window.drillFirstFrame));
+      await again.page.close();
+    }
+    await browser.close();
+  }
+  console.log(`first menu frame after navigation: cold ${Math.round(median(cold))} ms (${cold.map(Math.round).join(', ')}), warm ${Math.round(median(warm))} ms (${warm.map(Math.round).join(', ')})`);
+
+  // Idle processor time at every kind of wait.
+  const waits = [
+    ['main menu', 'prop-apply', ''],
+    ['start-number prompt', 'prop-apply', '1'],
+    ['answer prompt', 'prop-apply', '13{Enter}'],
+    ['press-space prompt', 'prop-apply', '13{Enter}0{Enter}'],
+    ['end-of-problem menu', 'prop-apply', '13{Enter}{F10}5{Enter}12{Enter}{Enter}'],
+    ['look-at-problems pause', 'prop-apply', '2'],
+    ['point entry', 'prop-graph', '15{Enter}{Enter}'],
+  ];
+  const browser = await launchBrowser();
+  try {
+    console.log(`processor time of the whole browser over ${idleSeconds} s, one core = 100 %:`);
+    const page = await browser.context.newPage();
+    await page.goto('about:blank');
+    await new Promise((resolve) => setTimeout(resolve, 3000));
+    const empty = await cpuOver(browser.profile, idleSeconds);
+    console.log(`  ${'empty page'.padEnd(24)} ${empty.toFixed(2)} %`);
+    await page.close();
+    for (const [name, program, keys] of waits) {
+      const { page: drill } = await openProgram(browser.context, `${site.base}/${program}.html?clock=${clock}`);
+      await typeScript(drill, keys);
+      // Past the short waits that follow a key, into the long ones of a page left alone.
+      await new Promise((resolve) => setTimeout(resolve, 3000));
+      const used = await cpuOver(browser.profile, idleSeconds);
+      console.log(`  ${name.padEnd(24)} ${used.toFixed(2)} % (${(used - empty >= 0 ? '+' : '')}${(used - empty).toFixed(2)} points)`);
+      await drill.close();
+    }
+  } finally {
+    await browser.close();
+  }
 } finally {
-  await browser.close();
   site.server.close();
 }
