@@ -5,15 +5,18 @@
 namespace drill {
 namespace {
 
+// The mark stands over the answer on purpose.
 void DrawMark(Drill& d) {
   d.mark_x = d.XW + 24;
   d.mark_y = d.YW + 8;
+  d.rt.BeginGroup(DrawGroup::Mark);
   if (d.FF == 2) {
     d.rt.DrawCircle(d.mark_x, d.mark_y, 22, 5, CircleFill::Outline);
   } else {
     d.rt.DrawLine(d.mark_x - 16, d.mark_y - 18, d.mark_x + 16, d.mark_y + 18, 5);
     d.rt.DrawLine(d.mark_x + 16, d.mark_y - 18, d.mark_x - 16, d.mark_y + 18, 5);
   }
+  d.rt.EndGroup(DrawGroup::Mark);
 }
 
 void ShowHints(Drill& d, int first) {
