@@ -39,9 +39,11 @@ std::string Fields(std::string_view name, std::initializer_list<std::string> fie
 
 void Runtime::Trace(std::string_view line) {
   if (trace_) trace_(line);
+  if (observer_ != nullptr) observer_->Event(line);
 }
 
 void Runtime::ClearScreen() {
+  if (observer_ != nullptr) observer_->Drawing({}, surface_);
   surface_.Clear(0);
 }
 
@@ -50,6 +52,17 @@ void Runtime::DrawTextAt(float x, float y, std::string_view text, int x_scale, i
   if (TracingDrawing()) {
     Trace(Fields("text", {NumberText(x), NumberText(y), std::to_string(colour),
                           std::to_string(x_scale), std::to_string(y_scale), std::string(text)}));
+  }
+  if (observer_ != nullptr) {
+    DrawCall call;
+    call.kind = DrawCall::Kind::Text;
+    call.x1 = x;
+    call.y1 = y;
+    call.colour = colour;
+    call.x_scale = x_scale;
+    call.y_scale = y_scale;
+    call.text = text;
+    observer_->Drawing(call, surface_);
   }
   painter_.Text(x, y, text, x_scale, y_scale, colour);
 }
@@ -60,6 +73,18 @@ void Runtime::DrawLine(float x1, float y1, float x2, float y2, int colour, Shape
     Trace(Fields("line", {NumberText(x1), NumberText(y1), NumberText(x2), NumberText(y2),
                           std::to_string(colour), ShapeName(shape), StyleName(style)}));
   }
+  if (observer_ != nullptr) {
+    DrawCall call;
+    call.kind = DrawCall::Kind::Line;
+    call.x1 = x1;
+    call.y1 = y1;
+    call.x2 = x2;
+    call.y2 = y2;
+    call.colour = colour;
+    call.shape = shape;
+    call.style = style;
+    observer_->Drawing(call, surface_);
+  }
   painter_.Line(x1, y1, x2, y2, colour, shape, style);
 }
 
@@ -68,6 +93,16 @@ void Runtime::DrawCircle(float x, float y, float r, int colour, CircleFill fill)
     Trace(Fields("circle", {NumberText(x), NumberText(y), NumberText(r), std::to_string(colour),
                             fill == CircleFill::Filled ? "1" : "0"}));
   }
+  if (observer_ != nullptr) {
+    DrawCall call;
+    call.kind = DrawCall::Kind::Circle;
+    call.x1 = x;
+    call.y1 = y;
+    call.r = r;
+    call.colour = colour;
+    call.fill = fill;
+    observer_->Drawing(call, surface_);
+  }
   painter_.Circle(x, y, r, colour, fill);
 }
 
@@ -75,6 +110,15 @@ void Runtime::FloodFill(float x, float y, int colour, int border) {
   if (TracingDrawing()) {
     Trace(Fields("flood",
                  {NumberText(x), NumberText(y), std::to_string(colour), std::to_string(border)}));
+  }
+  if (observer_ != nullptr) {
+    DrawCall call;
+    call.kind = DrawCall::Kind::Flood;
+    call.x1 = x;
+    call.y1 = y;
+    call.colour = colour;
+    call.border = border;
+    observer_->Drawing(call, surface_);
   }
   painter_.Flood(x, y, colour, border);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "draw_observer.hpp"
 #include "key_names.hpp"
 #include "numbers.hpp"
 #include "painter.hpp"
@@ -47,6 +48,16 @@ class Runtime {
   bool TracingDrawing() const { return trace_ != nullptr && trace_drawing_; }
   // Writes one event line to the trace (framework events: problem, render, judge, end, error).
   void Trace(std::string_view line);
+
+  // Tools that check the screens watch every drawing call (nullptr: nobody watches).
+  void SetDrawObserver(DrawObserver* observer) { observer_ = observer; }
+  bool Observed() const { return observer_ != nullptr; }
+  void BeginGroup(DrawGroup group) {
+    if (observer_ != nullptr) observer_->Group(group, true);
+  }
+  void EndGroup(DrawGroup group) {
+    if (observer_ != nullptr) observer_->Group(group, false);
+  }
 
   // Drawing. Coordinates are pixels, colours palette codes.
   void ClearScreen();
@@ -103,6 +114,7 @@ class Runtime {
   TraceSink trace_;
   bool trace_drawing_ = true;
   RecordKeeper* keeper_ = nullptr;
+  DrawObserver* observer_ = nullptr;
 };
 
 }  // namespace drill

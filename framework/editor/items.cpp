@@ -19,7 +19,7 @@ Area AreaOf(const Item& item, float xt) {
     case Item::Kind::Glyph:
     case Item::Kind::PartGlyph: {
       if (IsTallRoot(item)) return {x - 4, y - 24, x + 2 * kCell + 1, y + 24};
-      // A decimal point sits 4 pixels left of its cell; a root's first bar piece runs on over
+      // A decimal point sits 2 pixels left of its cell; a root's first bar piece runs on over
       // the next cell; a tall root's bar piece lies 14 pixels above the line. Lines include
       // their end points.
       const float right = item.nroot == 11 ? x + 25 : std::max(x + kCell, xt) + 1;
@@ -76,12 +76,17 @@ void AnswerEditor::Paint(const Item& item, int colour) {
       DrawFraction(d);
       break;
     case Item::Kind::RightMark:
+      // A blank's mark stands over its answer on purpose.
+      d.rt.BeginGroup(DrawGroup::Mark);
       d.rt.DrawCircle(item.x - 8, item.y + 9, 15, colour, CircleFill::Outline);
+      d.rt.EndGroup(DrawGroup::Mark);
       d.XT = item.x;
       break;
     case Item::Kind::WrongMark:
+      d.rt.BeginGroup(DrawGroup::Mark);
       d.rt.DrawLine(item.x - 16, item.y, item.x + 16, item.y + 27, colour);
       d.rt.DrawLine(item.x - 16, item.y + 27, item.x + 16, item.y, colour);
+      d.rt.EndGroup(DrawGroup::Mark);
       d.XT = item.x;
       break;
   }

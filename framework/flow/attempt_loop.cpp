@@ -9,17 +9,20 @@ namespace {
 constexpr float kMarkGap = 8;
 constexpr float kMarkReach = 22;  // the circle's radius; the cross is narrower
 
-// One blank: the mark stands over the start of the blank it judges. Several blanks carry a mark
-// each, so the whole answer's mark stands after the line, clear of every blank and its mark.
+// One blank: the mark stands over the start of the blank it judges, on purpose. Several blanks
+// carry a mark each, so the whole answer's mark stands after the line, clear of every blank and
+// its mark.
 void DrawMark(Drill& d) {
   d.mark_x = d.KOTAE_SU > 1 ? d.answer_right + kMarkGap + kMarkReach : d.XW + 24;
   d.mark_y = d.YW + 8;
+  d.rt.BeginGroup(DrawGroup::Mark);
   if (d.FF == 2) {
     d.rt.DrawCircle(d.mark_x, d.mark_y, 22, 5, CircleFill::Outline);
   } else {
     d.rt.DrawLine(d.mark_x - 16, d.mark_y - 18, d.mark_x + 16, d.mark_y + 18, 5);
     d.rt.DrawLine(d.mark_x + 16, d.mark_y - 18, d.mark_x - 16, d.mark_y + 18, 5);
   }
+  d.rt.EndGroup(DrawGroup::Mark);
 }
 
 void EraseMark(Drill& d) {

@@ -11,9 +11,13 @@ namespace drill {
 namespace {
 
 // The label goes above the upper end of the line: the right end when it rises, else the left.
+// A label that would meet the plane's own ink (a steep falling line's label reaches the y axis's
+// name) moves outwards along the top, as little as clears it.
 void WriteLineLabel(Drill& d) {
   const int end = d.AA > 0 ? 2 : 1;
-  RenderAt(d, d.G[1][end] - 16, d.G[2][end] - 32, 5, d.AAA_s);
+  const float y = d.G[2][end] - 32;
+  const float x = GraphLabelX(d, d.G[1][end] - 16, y, d.AAA_s, d.AA > 0 ? 1.0f : -1.0f);
+  RenderAt(d, x, y, 5, d.AAA_s);
 }
 
 }  // namespace

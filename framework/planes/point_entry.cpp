@@ -26,7 +26,9 @@ float Clamp(float v, float low, float high) {
 void DrawFixedPoint(Drill& d, int k) {
   const float x = d.G[1][k], y = d.G[2][k];
   d.rt.DrawCircle(x, y, 4, 15, CircleFill::Filled);
-  if (d.HYOUJI == 1) RenderAt(d, x - 16, y - 20, 15, d.T_s[10 + k]);
+  if (d.HYOUJI != 1) return;
+  const auto [name_x, name_y] = PointNamePlace(d, x, y, d.T_s[10 + k]);
+  RenderAt(d, name_x, name_y, 15, d.T_s[10 + k]);
 }
 
 }  // namespace
@@ -47,7 +49,10 @@ void EnterPoints(Drill& d) {
     d.GX = Clamp(d.GX, d.GX1, d.GX2);
     d.GY = Clamp(d.GY, d.GY1, d.GY2);
     for (int k = 1; k <= d.P1; ++k) DrawFixedPoint(d, k);
+    // The marker moves over everything on the plane and is wiped at the next key.
+    d.rt.BeginGroup(DrawGroup::Mark);
     d.rt.DrawCircle(d.GX, d.GY, 4, 15, CircleFill::Filled);
+    d.rt.EndGroup(DrawGroup::Mark);
     if (key != kEnter) continue;
 
     d.P1 += 1;

@@ -29,8 +29,11 @@ void DrawWalkPlane(Drill& d) {
   d.GX2 = 800;
   d.GY2 = 404;
 
+  d.rt.BeginGroup(DrawGroup::Figure);
+  d.rt.BeginGroup(DrawGroup::Grid);
   WalkGrid(d, 16, 18, 16, LineStyle::Dotted);
   WalkGrid(d, 32, 9, 8, LineStyle::Solid);  // every 10 minutes and every 1000 m
+  d.rt.EndGroup(DrawGroup::Grid);
   d.rt.DrawLine(d.GX0, d.GY1, d.GX0, d.GY0, 3, Shape::Line, LineStyle::Solid);
   d.rt.DrawLine(d.GX1, d.GY0, d.GX0, d.GY0, 3, Shape::Line, LineStyle::Solid);
 
@@ -40,6 +43,7 @@ void DrawWalkPlane(Drill& d) {
   static constexpr const char* kMetres[] = {"1000", "2000", "3000", "4000", "5000", "6000", "7000"};
   for (int n = 7; n >= 1; --n)
     RenderAt(d, d.GX0 - 64, d.GY0 - 32.0f * static_cast<float>(n) - 8, 13, kMetres[n - 1]);
+  d.rt.EndGroup(DrawGroup::Figure);
 }
 
 void DrawWalkSegment(Drill& d) {

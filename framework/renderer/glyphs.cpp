@@ -22,6 +22,7 @@ std::string StripRootEnds(const std::string& text) {
 }
 
 void DrawGlyphString(Drill& d) {
+  d.rt.BeginGroup(DrawGroup::Text);
   d.A_s = StripBlanks(d.A_s);
   d.XT = d.X;
   for (const std::string& c : SplitCharacters(d.A_s)) {
@@ -31,17 +32,20 @@ void DrawGlyphString(Drill& d) {
     const float raise = SjisWidth(d.B_s) == 1 ? 4.0f : 0.0f;
     const bool point = d.B_s == "．";
     const bool root = d.B_s == "√";
-    // A decimal point is drawn 4 pixels left of its cell and takes no step of its own.
-    if (point) d.XT -= 4;
+    // A decimal point takes no step of its own: its glyph is drawn 2 pixels left of the next
+    // digit's cell, which puts its dot midway between the digits, with background on either side
+    // of it.
+    if (point) d.XT -= 2;
     if (d.NROOT == 22 && root) {
       DrawTallRoot(d);
     } else {
       d.rt.DrawTextAt(d.XT, d.Y - raise, d.B_s, 1, 1, d.CCC1);
     }
-    if (point) d.XT -= 12;
+    if (point) d.XT -= 14;
     if (root) d.XT -= 8;
     d.XT += 16;
   }
+  d.rt.EndGroup(DrawGroup::Text);
 }
 
 void DrawTallRoot(Drill& d) {

@@ -29,6 +29,7 @@ void RenderText(Drill& d) {
     d.rt.Trace("render " + NumberText(d.X) + " " + NumberText(d.Y) + " " +
                NumberText(static_cast<float>(d.CCC1)) + " " + d.AA_s);
   }
+  d.rt.BeginGroup(DrawGroup::Text);
   const std::vector<std::string> chars = SplitCharacters(d.AA_s);
   d.AA_s.clear();
 
@@ -71,6 +72,7 @@ void RenderText(Drill& d) {
       d.X = d.XT;
     }
   }
+  d.rt.EndGroup(DrawGroup::Text);
 }
 
 void RenderAt(Drill& d, float x, float y, int colour, const std::string& text) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/tests/decimal_point.hpp"
 #include "framework/tests/editor_session.hpp"
 
 namespace drill::testing {
@@ -50,6 +51,23 @@ TEST(EditorTest, KeyScriptsAreJudgedAsTheirKeyCodes) {
       {"ｙ＝ー「いぇ」、あ{Enter}", "judge 1 Y=-[YE],A"},
   };
   for (const Judged& c : cases) EXPECT_EQ(JudgedText(c.keys), c.text) << c.keys;
+}
+
+// The pupil's own decimal point reads as a dot of its own, whatever digits stand beside it.
+TEST(EditorTest, TypedDecimalPointStandsApartFromTheDigitsBesideIt) {
+  for (int before = 0; before <= 9; ++before) {
+    for (int after = 0; after <= 9; ++after) {
+      const std::string keys = std::to_string(before) + "." + std::to_string(after);
+      EditorSession s(keys);
+      EXPECT_FALSE(s.Run());
+      std::string trace;
+      for (const auto& line : s.Trace()) trace += line + "\n";
+      const auto points = DecimalPoints(trace);
+      ASSERT_EQ(points.size(), 1u) << keys;
+      ExpectPointStandsApart(s.surface(), points[0].first, points[0].second, keys);
+      if (::testing::Test::HasFailure()) return;
+    }
+  }
 }
 
 TEST(EditorTest, DigitsAreShownAndFollowedByTheUnitText) {

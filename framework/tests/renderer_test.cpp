@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/planes/planes.hpp"
 #include "framework/testing/traced_drill.hpp"
+#include "framework/tests/decimal_point.hpp"
+#include "runtime/numbers.hpp"
 
 namespace drill {
 namespace {
@@ -59,11 +62,36 @@ TEST_F(RendererTest, HalfWidthBlanksVanishFullWidthBlanksStay) {
 TEST_F(RendererTest, DecimalPointAndExponentSpacing) {
   RenderAt(d, 100, 200, 7, "3.5");
   EXPECT_EQ(Take("text"),
-            (Lines{"text 100 200 7 1 1 ３", "text 112 200 7 1 1 ．", "text 116 200 7 1 1 ５"}));
+            (Lines{"text 100 200 7 1 1 ３", "text 114 200 7 1 1 ．", "text 116 200 7 1 1 ５"}));
   EXPECT_EQ(d.X, 132);
   Reset();
   RenderAt(d, 100, 200, 7, "XW");
   EXPECT_EQ(Take("text"), (Lines{"text 100 200 7 1 1 χ", "text 116 196 7 1 1 2"}));
+}
+
+// Every pair of digits around a point, in a line, in both parts of a fraction, in a table cell and
+// in a scale label: the point reads as a dot of its own.
+TEST_F(RendererTest, DecimalPointStandsApartFromTheDigitsBesideIt) {
+  for (int before = 0; before <= 9; ++before) {
+    for (int after = 0; after <= 9; ++after) {
+      const std::string number = std::to_string(before) + "." + std::to_string(after);
+      rt.ClearScreen();
+      Reset();
+      RenderAt(d, 100, 100, 7, "Y=" + number + "X");
+      RenderAt(d, 100, 200, 7, "ﾀ" + number + "/" + number + "ﾀ");
+      d.X = 400;
+      d.Y = 100;
+      d.HABA = 3;
+      d.A_s = number;
+      DrawTableCell(d);
+      RenderSpacedLabel(d, 400, 200, 7, "-" + number + "  " + number);
+      const auto points = testing::DecimalPoints(trace.str());
+      ASSERT_EQ(points.size(), 6u) << number;
+      for (const auto& [x, y] : points)
+        testing::ExpectPointStandsApart(rt.surface(), x, y, number + " at " + NumberText(x));
+      if (HasFailure()) return;
+    }
+  }
 }
 
 TEST_F(RendererTest, RootOverbarJoinsAndStaysOpenAcrossCalls) {

@@ -111,6 +111,8 @@ void TableHint3(Drill& d) {
 // The squared paper: origin (736, 500), 32 pixels a unit of X (0..11), 16 of Y (0..21).
 void DrawBoxGraphGrid(Drill& d) {
   auto& rt = d.rt;
+  rt.BeginGroup(DrawGroup::Figure);
+  rt.BeginGroup(DrawGroup::Grid);
   for (int i = 0; i <= 11; ++i) {
     const float x = 736.0f + 32.0f * static_cast<float>(i);
     rt.DrawLine(x, 500, x, 164, 10, Shape::Line, LineStyle::Dotted);
@@ -127,6 +129,7 @@ void DrawBoxGraphGrid(Drill& d) {
     const float y = 500.0f - 80.0f * static_cast<float>(i);
     rt.DrawLine(736, y, 1088, y, 10);
   }
+  rt.EndGroup(DrawGroup::Grid);
   rt.DrawLine(736, 164, 736, 500, 15);
   rt.DrawLine(1088, 500, 736, 500, 15);
   // Each blank of the scale is a step of 16 pixels, so every number stands under its line.
@@ -136,6 +139,7 @@ void DrawBoxGraphGrid(Drill& d) {
   RenderAt(d, 704, 332, 15, "10");
   RenderAt(d, 704, 252, 15, "15");
   RenderAt(d, 704, 172, 15, "20");
+  rt.EndGroup(DrawGroup::Figure);
 }
 
 // The point (XG, YG) of the squared paper, with the label AAA_s when there is one.

@@ -43,7 +43,9 @@ void DrawTable(Drill& d, Sign sign) {
       sign == Sign::Positive ? "Y=ﾀ" + d.T_s[1] + "/Xﾀ" : "Y=-ﾀ" + d.T_s[11] + "/Xﾀ";
   RenderAt(d, 80, 72, 15,
            "次の表は、反比例の関係 " + formula + " についてのものです。対応するXとYの値の組を座標");
-  RenderAt(d, 80, 99, 15,
+  // The second line stands 5 pixels lower than a line usually does, clear of the formula's
+  // denominator.
+  RenderAt(d, 80, 104, 15,
            "とする点をグラフに示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
   for (int i = 2; i <= 9; ++i) {
     const float x = 80 + 48 * static_cast<float>(i - 1);
@@ -91,12 +93,14 @@ void LetTheCurveEmerge(Drill& d) {
 // The big mark of the check, over the origin: a circle when all points are right (FF = 2), else a
 // cross.
 void DrawMarkOverOrigin(Drill& d) {
+  d.rt.BeginGroup(DrawGroup::Mark);
   if (d.FF == 2) {
     d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
-    return;
+  } else {
+    d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
+    d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
   }
-  d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
-  d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
+  d.rt.EndGroup(DrawGroup::Mark);
 }
 
 Handoff Pose(Drill& d, Sign sign) {

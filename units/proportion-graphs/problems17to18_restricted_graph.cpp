@@ -29,7 +29,8 @@ Handoff ShowGraphAndAsk(Drill& d) {
 
 // Problem 17: T(1) km an hour for T(3) hours; the distance F(4) stays below 10 km, on the plane.
 Handoff Start17(Drill& d) {
-  BeginProblem(d, 640, 198);
+  // The frame ends 8 pixels left of the plane, so that its corner stays clear of it.
+  BeginProblem(d, 632, 198);
   do {
     d.T[1] = RandomWhole(d, 2, 4);
   } while (RedrawNeeded(d, d.T[1]));

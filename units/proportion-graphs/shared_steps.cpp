@@ -37,12 +37,15 @@ void DrawFractionalConstant(Drill& d, float sign) {
 }
 
 void MarkEnteredPoints(Drill& d, bool right, int count) {
+  // The mark stands over the plane's middle on purpose.
+  d.rt.BeginGroup(DrawGroup::Mark);
   if (right) {
     d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
   } else {
     d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
     d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
   }
+  d.rt.EndGroup(DrawGroup::Mark);
   d.FF = right ? 2 : 1;
   RecordJudgement(d, EnteredPointTexts(d, count));
 }

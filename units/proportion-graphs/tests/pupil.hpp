@@ -306,8 +306,14 @@ struct Pupil : Session {
   std::vector<std::string> ReadCoordinates() const {
     std::map<std::string, std::string> by_name;
     for (const Point& p : Discs(trace, 4, 9)) {
-      const auto names = RendersAt(trace, std::to_string(784 + std::lround(16 * p.x)),
-                                   std::to_string(320 - std::lround(16 * p.y)));
+      // The name stands above and left of its point, or where the plane's own ink leaves room:
+      // below and left, above and right, below and right.
+      std::vector<std::string> names;
+      const long px = 800 + std::lround(16 * p.x), py = 340 - std::lround(16 * p.y);
+      for (const auto& [dx, dy] : {std::pair{-16, -20}, {-16, 4}, {4, -20}, {4, 4}}) {
+        if (!names.empty()) break;
+        names = RendersAt(trace, std::to_string(px + dx), std::to_string(py + dy));
+      }
       EXPECT_FALSE(names.empty());
       if (names.empty()) continue;
       by_name[names.back()] =

@@ -1,0 +1,43 @@
+// Every problem of inverse-prop over every seed the clock can give, answered right and answered
+// wrong: no text or figure is drawn over another.
+#include "framework/testing/ink_audit.hpp"
+
+#include "units/inverse-proportion/tests/lesson.hpp"
+
+namespace drill::testing {
+namespace {
+
+// The keys at each wait: the table's points or four times a point off the curve (9, 10), a key
+// after drawing and the self-judgement (11, 12), a typed answer (all others).
+std::string Keys(const Drill& d, int wait, bool wrong) {
+  if (d.IM == 9 || d.IM == 10) {
+    if (wait > 0) return wait < 6 ? "{Space}" : "";
+    return wrong ? PointKeys({{0, 1}, {0, 1}, {0, 1}, {0, 1}}) : RightKeys(d);
+  }
+  if (d.IM == 11 || d.IM == 12) return wait == 0 ? (wrong ? "{Space}0{Enter}" : RightKeys(d)) : "";
+  return TypedAnswer(d, wait, wrong);
+}
+
+TEST(InkAudit, InverseProp) {
+  InkAudit audit;
+  const UnitDefinition& unit = InversePropUnit();
+  for (int k = 1; k <= unit.ProblemCount(); ++k) {
+    for (const int seed : AuditSeeds()) {
+      for (const bool wrong : {false, true}) {
+        Session s(unit, seed);
+        // Only the course of the drill is traced: the audit watches the drawing itself.
+        s.rt.SetTrace(&s.out, Runtime::TraceDetail::EventsOnly);
+        s.rt.SetDrawObserver(&audit);
+        audit.At(AuditPlace(unit.program, k, seed, wrong ? "wrong" : "right"));
+        PlayProblem(s, k, [wrong](const Drill& d, int wait) { return Keys(d, wait, wrong); });
+      }
+    }
+  }
+  // Problem 4's label " ③ " after the fraction of blank ② touches the fraction's bar: the label
+  // is the unit's own text and the answer line's layout is shared by every unit, so this one is
+  // left for a decision.
+  ExpectNoFindings(audit, {"\"③\" touches text "});
+}
+
+}  // namespace
+}  // namespace drill::testing
