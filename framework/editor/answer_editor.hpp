@@ -13,6 +13,9 @@ namespace drill::editor {
 inline constexpr int kAnswerColour = 15;
 inline constexpr int kMarkColour = 8;
 inline constexpr float kCell = 16;
+// A finished fraction's bar runs to the edge of its last cell; what follows it starts this much
+// further right, so that a glyph as wide as its cell (③) does not meet the bar.
+inline constexpr float kFractionGap = 2;
 // The cursor may not run past this x; a blank that gets there is thrown away.
 inline constexpr float kEntryLimit = 1120;
 

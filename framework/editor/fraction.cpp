@@ -82,7 +82,7 @@ void AnswerEditor::FinishFraction() {
   Draw(fraction);
   blank_.push_back(fraction);
   d.AINP_s += std::string(kRootEndMark) + d.UC_s + "/" + d.UB_s + kRootEndMark;
-  d.X = d.XT;
+  d.X = d.XT + kFractionGap;
   d.Y = d.AAY;
   d.FF = 2;
 }

@@ -104,7 +104,7 @@ TEST(EditorTest, FractionIsTypedUnderAProvisionalBarAndSetCentred) {
   at = s.IndexOf("text 512 555 15 1 1 ４", at);
   ASSERT_GE(at, 0);
   EXPECT_GE(s.IndexOf("text 528 540 15 1 1 ―", at), 0);
-  EXPECT_GE(s.IndexOf("render 544 540 15 　本　", at), 0);
+  EXPECT_GE(s.IndexOf("render 546 540 15 　本　", at), 0);  // 2 px clear of the bar
   EXPECT_TRUE(s.Has("judge 1 123/4"));
 }
 
@@ -209,8 +209,8 @@ TEST(EditorTest, SeveralBlanksAreMarkedAndSecondFormsStoredCanonically) {
   right.d.TKAI_s[1][2] = "3";
   right.d.SKAI_s = "1/23";
   ASSERT_TRUE(right.Run());
-  EXPECT_TRUE(right.Has("circle 504 549 15 8 0"));
-  EXPECT_TRUE(right.Has("circle 568 549 15 8 0"));
+  EXPECT_TRUE(right.Has("circle 506 549 15 8 0"));
+  EXPECT_TRUE(right.Has("circle 570 549 15 8 0"));
   EXPECT_TRUE(right.Has("judge 2 1/23"));
 }
 
