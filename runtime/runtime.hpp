@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "key_names.hpp"
 #include "numbers.hpp"
@@ -69,6 +70,12 @@ class Runtime {
   // Discards the keys that are already pending, and only those.
   void FlushKeys();
   void DefineFunctionKey(int number, std::string text);
+  // What a tap or click on the drawing stands for while the drill waits: the keys it types, in
+  // order (none: it means nothing there). ReadKey delivers and traces those keys as if typed, so
+  // a tapped run and a typed one are alike; with no meaning set, taps are dropped.
+  using TapMeaning = std::function<std::vector<std::string>(SurfacePoint)>;
+  void SetTapMeaning(TapMeaning meaning) { tap_meaning_ = std::move(meaning); }
+  const TapMeaning& tap_meaning() const { return tap_meaning_; }
 
   std::string ClockText() { return platform_.ClockText(); }
   float Random() { return random_.Next(); }
@@ -92,6 +99,7 @@ class Runtime {
   int text_column_ = 0, text_row_ = 0;
   TraceSink trace_;
   bool trace_drawing_ = true;
+  TapMeaning tap_meaning_;
 };
 
 }  // namespace drill
