@@ -34,7 +34,9 @@
     '  -webkit-user-select: none; }',
     '#page-tools .close { font-size: 26px; line-height: 1; }',
     '#page-tools button[aria-pressed="true"] { background: #3a5a8a; }',
-    'body.keybar-page #screen { flex: none; }',
+    // A finger on the drawing taps it: no zoom on a double tap, no selection or callout on a long one.
+    'body.keybar-page #screen { flex: none; touch-action: manipulation; user-select: none;',
+    '  -webkit-user-select: none; -webkit-touch-callout: none; }',
     '#keybar { flex: none; width: 100%; display: none; flex-wrap: wrap; justify-content: center;',
     '  gap: 4px; padding: 4px; box-sizing: border-box; }',
     '#keybar.shown { display: flex; }',
@@ -88,6 +90,7 @@
     var button = event.target.closest('button');
     if (button) send(button.dataset.keys);
   });
+  canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
   close.addEventListener('click', function () {
     if (Module.drillClose) Module.drillClose();
   });
