@@ -26,8 +26,8 @@
   var style = document.createElement('style');
   style.textContent = [
     'body.keybar-page { flex-direction: column; justify-content: flex-start; }',
-    '#page-tools { flex: none; width: 100%; height: 48px; display: flex; justify-content: flex-end;',
-    '  gap: 8px; padding: 2px 8px; box-sizing: border-box; }',
+    '#page-tools { position: fixed; top: 0; right: 0; height: 48px; display: flex; gap: 8px;',
+    '  padding: 2px 8px; box-sizing: border-box; }',
     '#page-tools button, #keybar button { min-width: 44px; min-height: 44px; margin: 0;',
     '  border: 1px solid #5a6a85; border-radius: 6px; background: #1e2a40; color: #ffffff;',
     '  font: 18px sans-serif; touch-action: manipulation; user-select: none;',
@@ -95,12 +95,22 @@
     if (Module.drillClose) Module.drillClose();
   });
 
-  // The drawing keeps its aspect in the room left between the tools and the bar.
+  // The drawing keeps its aspect in the room above the bar. The tools stand at the top right,
+  // beside the drawing when it leaves them room there, else above it.
   function fit() {
     var ratio = window.devicePixelRatio || 1;
-    var height = window.innerHeight - tools.offsetHeight - bar.offsetHeight;
-    var scale = Math.min(window.innerWidth * ratio / canvas.width,
-                         Math.max(height, 1) * ratio / canvas.height);
+    var room = window.innerHeight - bar.offsetHeight;
+    function scaleFor(height) {
+      return Math.min(window.innerWidth * ratio / canvas.width,
+                      Math.max(height, 1) * ratio / canvas.height);
+    }
+    var scale = scaleFor(room);
+    var top = 0;
+    if ((window.innerWidth - canvas.width * scale / ratio) / 2 < tools.offsetWidth) {
+      top = tools.offsetHeight;
+      scale = scaleFor(room - top);
+    }
+    canvas.style.marginTop = top + 'px';
     canvas.style.width = (canvas.width * scale / ratio) + 'px';
     canvas.style.height = (canvas.height * scale / ratio) + 'px';
     canvas.classList.toggle('enlarged', scale >= 1);

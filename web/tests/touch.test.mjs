@@ -120,8 +120,9 @@ test('with a mouse only, clicks do the same once the bar is shown', async () => 
   await context.close();
 });
 
-test('the bar stands under the drawing with keys of 44 pixels at least', async () => {
-  for (const viewport of [{ width: 1024, height: 768 }, { width: 768, height: 1024 }]) {
+test('the bar stands under the drawing with keys of 44 pixels at least, the buttons beside it', async () => {
+  for (const viewport of [{ width: 1024, height: 768 }, { width: 768, height: 1024 },
+                          { width: 1366, height: 768 }]) {
     const context = await browser.newContext({ viewport, hasTouch: true });
     const { page } = await open(context, 'prop-apply');
     const screen = await page.locator('#screen').boundingBox();
@@ -134,6 +135,11 @@ test('the bar stands under the drawing with keys of 44 pixels at least', async (
     console.log(`${name}: drawing ${Math.round(screen.width)} × ${Math.round(screen.height)}, ` +
                 `bar ${Math.round(bar.width)} × ${Math.round(bar.height)} with ${keys.length} keys`);
     assert.ok(bar.y >= screen.y + screen.height - 0.5, `${name}: the bar is under the drawing`);
+    for (const tool of await page.locator('#page-tools button').all()) {
+      const box = await tool.boundingBox();
+      const apart = box.x >= screen.x + screen.width - 0.5 || box.y + box.height <= screen.y + 0.5;
+      assert.ok(apart, `${name}: a button of the page over the drawing`);
+    }
     for (const key of keys) {
       assert.ok(key.width >= 44 && key.height >= 44, `${name}: a key of ${key.width} × ${key.height}`);
       assert.ok(key.bottom <= viewport.height + 0.5 && key.right <= viewport.width + 0.5,
