@@ -13,7 +13,8 @@ namespace drill {
 
 // Parses a key script: characters are typed text, each a key as the window reads typed text (an
 // input method's 「ー」 is the minus key, KeysOfText); braces name the other keys ({Enter}
-// {Space} {BS} {Del} {Clear} {Left} {Right} {Up} {Down} {F1}..{F11}), "{{" is a literal "{".
+// {Space} {BS} {Del} {Clear} {Left} {Right} {Up} {Down} {F1}..{F11}), "{Tap x,y}" is a tap or
+// click at that point of the surface, "{{" is a literal "{".
 // Returns nothing for a malformed script (an unknown or unclosed name, a broken UTF-8 sequence),
 // and then, when asked, where and what the problem is.
 struct KeyScriptError {

@@ -23,9 +23,30 @@ constexpr std::array<NamedKey, 9> kNamedKeys{{
     {"Down", 31},
 }};
 
+// "x,y": a tap at that point of the surface, each coordinate a whole number inside it.
+std::optional<KeyPress> TapFromName(std::string_view place) {
+  std::array<int, 2> xy{};
+  size_t pos = 0;
+  for (size_t i = 0; i < xy.size(); ++i) {
+    const size_t start = pos;
+    int value = 0;
+    while (pos < place.size() && place[pos] >= '0' && place[pos] <= '9' && pos - start < 4)
+      value = value * 10 + (place[pos++] - '0');
+    if (pos == start) return std::nullopt;
+    xy[i] = value;
+    if (i == 0) {
+      if (pos >= place.size() || place[pos] != ',') return std::nullopt;
+      ++pos;
+    }
+  }
+  if (pos != place.size() || xy[0] >= kSurfaceWidth || xy[1] >= kSurfaceHeight) return std::nullopt;
+  return KeyPress::TapAt({xy[0], xy[1]});
+}
+
 }  // namespace
 
 std::optional<KeyPress> KeyFromName(std::string_view name) {
+  if (name.substr(0, 4) == "Tap ") return TapFromName(name.substr(4));
   for (const NamedKey& key : kNamedKeys) {
     if (key.name == name) return KeyPress{0, std::string(1, key.code)};
   }
@@ -42,6 +63,7 @@ std::optional<KeyPress> KeyFromName(std::string_view name) {
 }
 
 std::string KeyName(const KeyPress& key) {
+  if (key.tap) return "{Tap " + std::to_string(key.tap->x) + "," + std::to_string(key.tap->y) + "}";
   if (key.function_key > 0) return "{F" + std::to_string(key.function_key) + "}";
   if (key.text == "{") return "{{";
   for (const NamedKey& named : kNamedKeys) {

@@ -172,8 +172,17 @@ std::string Runtime::ReadKey() {
       if (pending_.empty()) return {};
     }
   }
-  const KeyPress key = pending_.front();
+  KeyPress key = pending_.front();
   pending_.pop_front();
+  if (key.tap) {
+    // The keys the tap stands for here go first in the queue, ahead of anything typed after it.
+    const std::vector<std::string> keys =
+        tap_meaning_ ? tap_meaning_(*key.tap) : std::vector<std::string>{};
+    if (keys.empty()) return {};
+    for (auto k = keys.rbegin(); k != keys.rend(); ++k) pending_.push_front(KeyPress{0, *k});
+    key = pending_.front();
+    pending_.pop_front();
+  }
   std::string text = KeyText(key);
   // A function key with no text defined for it delivers nothing.
   if (key.function_key > 0 && text.empty()) return {};

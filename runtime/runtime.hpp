@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "draw_observer.hpp"
 #include "key_names.hpp"
@@ -82,6 +83,12 @@ class Runtime {
   // Discards the keys that are already pending, and only those.
   void FlushKeys();
   void DefineFunctionKey(int number, std::string text);
+  // What a tap or click on the drawing stands for while the drill waits: the keys it types, in
+  // order (none: it means nothing there). ReadKey delivers and traces those keys as if typed, so
+  // a tapped run and a typed one are alike; with no meaning set, taps are dropped.
+  using TapMeaning = std::function<std::vector<std::string>(SurfacePoint)>;
+  void SetTapMeaning(TapMeaning meaning) { tap_meaning_ = std::move(meaning); }
+  const TapMeaning& tap_meaning() const { return tap_meaning_; }
 
   std::string ClockText() { return platform_.ClockText(); }
   // Today's date, "yyyy/mm/dd", from the record keeper's clock ("" without a keeper).
@@ -115,6 +122,7 @@ class Runtime {
   bool trace_drawing_ = true;
   RecordKeeper* keeper_ = nullptr;
   DrawObserver* observer_ = nullptr;
+  TapMeaning tap_meaning_;
 };
 
 }  // namespace drill

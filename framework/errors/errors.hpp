@@ -1,7 +1,10 @@
 // The error screen, key flushing and the number entry of the start-number prompt.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "framework/drill.hpp"
 
@@ -15,5 +18,39 @@ void FlushKeys(Drill& d);
 std::string WaitForFreshKey(Drill& d);
 // A line ended by Enter, echoed from (X, Y) with a blinking caret; the result in A_s.
 void ReadNumber(Drill& d);
+
+// What a tap or a click means while a wait lasts: the wait makes one for as long as it reads keys,
+// and the meaning before it comes back when it ends.
+class TapScope {
+ public:
+  TapScope(Drill& d, Runtime::TapMeaning meaning);
+  ~TapScope();
+  TapScope(const TapScope&) = delete;
+  TapScope& operator=(const TapScope&) = delete;
+
+ private:
+  Runtime& rt_;
+  Runtime::TapMeaning outer_;
+};
+
+// A part of the drawing that stands for a key while a menu waits.
+struct TapChoice {
+  float left = 0, top = 0, right = 0, bottom = 0;
+  std::string key;
+};
+// The choices of a menu line drawn at (x, y) in normal size, one a key in order from the left;
+// choices stand apart by two blanks or more.
+std::vector<TapChoice> ChoicesOfLine(float x, float y, std::string_view line,
+                                     std::span<const std::string> keys);
+// A tap on a choice types its key; elsewhere nothing.
+Runtime::TapMeaning TapOnChoices(std::vector<TapChoice> choices);
+// The start-number prompt: a tap on its line finishes the number with Enter, or starts from
+// problem 1 ("1", Enter) while nothing is typed.
+Runtime::TapMeaning TapOnNumberPrompt(Drill& d, std::vector<TapChoice> line);
+// A tap anywhere on the drawing types `key` (a "press a key" prompt).
+Runtime::TapMeaning TapAnywhere(std::string key);
+// On the standard plane: a tap on a grid point the marker can reach moves the marker there with
+// the arrow keys, a tap on the marker fixes it with Enter.
+Runtime::TapMeaning TapOnPlane(Drill& d);
 
 }  // namespace drill

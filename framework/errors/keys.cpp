@@ -10,6 +10,7 @@ void FlushKeys(Drill& d) {
 
 std::string WaitForFreshKey(Drill& d) {
   d.rt.FlushKeys();
+  const TapScope taps(d, TapAnywhere(" "));
   std::string key;
   while ((key = d.rt.ReadKey()).empty()) {
   }

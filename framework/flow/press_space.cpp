@@ -9,7 +9,10 @@ void PressSpacePrompt(Drill& d) {
   const float x = d.KAIX + 88, y = d.KAIY + 45;
   rt.DrawFilledBox(x, y, x + 168, y + 27, 13, 2);
   rt.DrawTextAt(568, 594, "スペース　キーを押す", 1, 1, 13);
-  while (rt.ReadKey() != " ") {
+  {
+    const TapScope taps(d, TapAnywhere(" "));
+    while (rt.ReadKey() != " ") {
+    }
   }
   rt.DrawLine(x, y, x + 168, y + 27, 0, Shape::Fill);
   // Nothing else is erased here: blanking the text rows 22 and 23 would cut into the hint lines

@@ -1,5 +1,8 @@
 // The menus after a finished problem: this problem again, the next one, or (after the last
 // problem) from problem 1 or back to the main menu.
+#include <array>
+#include <string>
+
 #include "framework/errors/errors.hpp"
 #include "framework/menu/menu.hpp"
 #include "framework/menu/sequence.hpp"
@@ -9,15 +12,13 @@ namespace drill {
 Next EndOfProblemMenu(Drill& d) {
   auto& rt = d.rt;
   const bool last = d.IM == d.SAIGO;
-  if (last) {
-    rt.DrawTextAt(16, 594,
-                  "☆この問題をもう１度練習する…１    ☆１番から練習する…２    ☆「内容」に戻る…３", 1,
-                  1, 15);
-    rt.MoveTextCursor(78, 33);
-  } else {
-    rt.DrawTextAt(16, 594, "☆もう１度練習する…１    ☆次に進む…２", 1, 1, 15);
-    rt.MoveTextCursor(68, 33);
-  }
+  const std::string line =
+      last ? "☆この問題をもう１度練習する…１    ☆１番から練習する…２    ☆「内容」に戻る…３"
+           : "☆もう１度練習する…１    ☆次に進む…２";
+  rt.DrawTextAt(16, 594, line, 1, 1, 15);
+  rt.MoveTextCursor(last ? 78 : 68, 33);
+  const std::array<std::string, 3> keys{"1", "2", "3"};
+  const TapScope taps(d, TapOnChoices(ChoicesOfLine(16, 594, line, keys)));
   // Keys already pending count here: nothing is flushed before the menu. Any other key leaves
   // the menu as it stands, so it is drawn once rather than again on every poll.
   for (;;) {

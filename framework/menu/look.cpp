@@ -34,7 +34,10 @@ void EnterScreen(Drill& d) {
   rt.DrawFilledBox(472, 531, 600, 567, 3, 8);
   rt.DrawTextAt(16, 9, d.TITLE_s, 2, 2, 13);
   rt.DrawTextAt(480, 540, "Enterキーを押す", 1, 1, 13);
-  while (rt.ReadKey() != "\r") {
+  {
+    const TapScope taps(d, TapAnywhere("\r"));
+    while (rt.ReadKey() != "\r") {
+    }
   }
   FlushKeys(d);
 }

@@ -1,4 +1,7 @@
 // The main menu and the start-number prompt of a practice series.
+#include <array>
+#include <utility>
+
 #include "framework/errors/errors.hpp"
 #include "framework/menu/menu.hpp"
 #include "framework/menu/sequence.hpp"
@@ -17,12 +20,22 @@ Next MainMenu(Drill& d) {
 
   // A one-digit count shows as a full-width digit; two digits stay half-width.
   const std::string count = MapKeyToGlyph(NumberText(static_cast<float>(d.SAIGO)));
-  rt.DrawTextAt(320, 216, "★ 練習" + count + "題・・・・・・・・・・・・・１", 1, 1, 15);
-  rt.DrawTextAt(320, 252, "★ 練習" + count + "題を見る・・・・・・・・・・２", 1, 1, 15);
-  rt.DrawTextAt(320, 324, "★ 終わる・・・・・・・・・・・・・・３", 1, 1, 15);
+  const std::array<std::pair<float, std::string>, 3> lines{{
+      {216.0f, "★ 練習" + count + "題・・・・・・・・・・・・・１"},
+      {252.0f, "★ 練習" + count + "題を見る・・・・・・・・・・２"},
+      {324.0f, "★ 終わる・・・・・・・・・・・・・・３"},
+  }};
+  const std::array<std::string, 3> keys{"1", "2", "3"};
+  std::vector<TapChoice> choices;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    rt.DrawTextAt(320, lines[i].first, lines[i].second, 1, 1, 15);
+    for (TapChoice& c : ChoicesOfLine(320, lines[i].first, lines[i].second, {&keys[i], 1}))
+      choices.push_back(std::move(c));
+  }
   rt.DrawTextAt(288, 432, "実行途中で元に戻りたいときは、マウスで×をクリックする", 1, 1, 13);
   if (d.taking_up_series) DrawKeptStrip(d);
 
+  const TapScope taps(d, TapOnChoices(std::move(choices)));
   for (;;) {
     const std::string key = rt.ReadKey();
     if (key == "1") return {Next::Stage::PracticePrompt};
@@ -37,9 +50,11 @@ Next MainMenu(Drill& d) {
 Next PracticeStart(Drill& d) {
   auto& rt = d.rt;
   rt.DrawLine(1, 252, 1281, 612, 0, Shape::Fill);
+  constexpr const char* kPrompt = "何番から始めますか　番号を入力し、Enter キーを押してください。";
+  const std::array<std::string, 1> enter{"\r"};
+  const TapScope taps(d, TapOnNumberPrompt(d, ChoicesOfLine(288, 270, kPrompt, enter)));
   for (;;) {
-    rt.DrawTextAt(288, 270, "何番から始めますか　番号を入力し、Enter キーを押してください。", 1, 1,
-                  13);
+    rt.DrawTextAt(288, 270, kPrompt, 1, 1, 13);
     d.X = 320;
     d.Y = 306;
     ReadNumber(d);

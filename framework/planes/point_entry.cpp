@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/errors/errors.hpp"
 #include "framework/planes/planes.hpp"
 #include "framework/renderer/renderer.hpp"
 #include "runtime/numbers.hpp"
@@ -36,6 +37,7 @@ void DrawFixedPoint(Drill& d, int k) {
 void EnterPoints(Drill& d) {
   // The marker shows where it starts, so the pupil sees what the arrow keys move.
   if (d.P1 < d.KOSUU) d.rt.DrawCircle(d.GX, d.GY, 4, 15, CircleFill::Filled);
+  const TapScope taps(d, TapOnPlane(d));
   while (d.P1 < d.KOSUU) {
     std::string key;
     while ((key = d.rt.ReadKey()).empty()) {

@@ -24,7 +24,8 @@ TEST(KeyScriptTest, ParsesCharactersAndNames) {
 }
 
 TEST(KeyScriptTest, NamesReadBackAsTheScript) {
-  const std::string script = "{BS}{Del}{Clear}{Left}{Right}{Up}{Down}{F1}{F10}{Enter}{Space}{{x1";
+  const std::string script =
+      "{BS}{Del}{Clear}{Left}{Right}{Up}{Down}{F1}{F10}{Enter}{Space}{{x1{Tap 0,0}{Tap 1439,899}";
   const auto keys = ParseKeyScript(script);
   ASSERT_TRUE(keys);
   std::string names;
@@ -33,8 +34,12 @@ TEST(KeyScriptTest, NamesReadBackAsTheScript) {
 }
 
 TEST(KeyScriptTest, RejectsMalformedScripts) {
-  for (const char* script : {"{Enter", "{", "a{}", "{enter}", "{F0}", "{F12}", "{F01}", "{F}",
-                             "{Esc}", "{F1x}", "\xE3\x81", "\x80", "ab\xFF"}) {
+  for (const char* script :
+       {"{Enter",       "{",        "a{}",         "{enter}",      "{F0}",
+        "{F12}",        "{F01}",    "{F}",         "{Esc}",        "{F1x}",
+        "\xE3\x81",     "\x80",     "ab\xFF",      "{Tap 1440,0}", "{Tap 0,900}",
+        "{Tap 1,}",     "{Tap ,1}", "{Tap 1,2,3}", "{Tap -1,2}",   "{Tap 12}",
+        "{Tap 00001,1}"}) {
     EXPECT_FALSE(ParseKeyScript(script)) << script;
   }
 }

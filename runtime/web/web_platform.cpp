@@ -12,6 +12,7 @@
 #include <span>
 #include <string_view>
 
+#include "runtime/headless.hpp"
 #include "runtime/pixels.hpp"
 
 namespace drill {
@@ -50,6 +51,27 @@ EM_JS(void, ListenForText, (void* platform), {
   field.addEventListener("blur", () => setTimeout(focus, 0));
   window.addEventListener("pointerdown", (event) => { event.preventDefault(); focus(); });
   focus();
+  // A tap or click on the drawing, in the surface's own pixels whatever size the canvas is shown.
+  const canvas = Module["canvas"];
+  canvas.addEventListener("pointerdown", (event) => {
+    if (!Module["drillTextTo"] || (event.pointerType === "mouse" && event.button !== 0)) return;
+    const box = canvas.getBoundingClientRect();
+    const x = Math.floor((event.clientX - box.left) * canvas.width / box.width);
+    const y = Math.floor((event.clientY - box.top) * canvas.height / box.height);
+    if (x >= 0 && y >= 0 && x < canvas.width && y < canvas.height)
+      _drill_web_tap(Module["drillTextTo"], x, y);
+  });
+  // Keys named as key scripts name them ("7", "{Enter}", "{F10}"), from the page's own key bar.
+  Module["drillKeys"] = (script) => {
+    if (!Module["drillTextTo"]) return;
+    const size = lengthBytesUTF8(script) + 1;
+    const buffer = _malloc(size);
+    stringToUTF8(script, buffer, size);
+    _drill_web_keys(Module["drillTextTo"], buffer);
+    _free(buffer);
+  };
+  // The page's own close box does what closing the window does.
+  Module["drillClose"] = () => { if (Module["drillTextTo"]) _drill_web_close(Module["drillTextTo"]); };
 });
 
 // Text typed once the platform is gone goes nowhere.
@@ -173,12 +195,33 @@ void WebPlatform::TextInput(const char* text) {
   WakeFromInput();
 }
 
+void WebPlatform::Tap(SurfacePoint point) {
+  pending_.push_back(KeyPress::TapAt(point));
+  MarkWaiting(0);
+  WakeFromInput();
+}
+
+void WebPlatform::Keys(const char* script) {
+  const std::optional<std::vector<KeyPress>> keys = ParseKeyScript(script);
+  if (!keys || keys->empty()) return;
+  pending_.insert(pending_.end(), keys->begin(), keys->end());
+  MarkWaiting(0);
+  WakeFromInput();
+}
+
+void WebPlatform::Close() {
+  closed_ = true;
+  WakeFromInput();
+}
+
 void WebPlatform::TakeKeys(std::deque<KeyPress>& keys) {
+  if (closed_) throw ProgramEnd{};
   keys.insert(keys.end(), pending_.begin(), pending_.end());
   pending_.clear();
 }
 
 void WebPlatform::Idle(const Surface& surface) {
+  if (closed_) throw ProgramEnd{};
   if (!pending_.empty()) return;
   const auto now = Clock::now();
   const PresentGate::Verdict verdict = gate_.Check(surface, now);
@@ -230,4 +273,16 @@ void ShowPageNotice(const std::string& text) {
 // Called by the page's text field handler (ListenForText) with the platform it was given.
 extern "C" EMSCRIPTEN_KEEPALIVE void drill_web_text(void* platform, const char* text) {
   static_cast<drill::WebPlatform*>(platform)->TextInput(text);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void drill_web_tap(void* platform, int x, int y) {
+  static_cast<drill::WebPlatform*>(platform)->Tap({x, y});
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void drill_web_keys(void* platform, const char* script) {
+  static_cast<drill::WebPlatform*>(platform)->Keys(script);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void drill_web_close(void* platform) {
+  static_cast<drill::WebPlatform*>(platform)->Close();
 }

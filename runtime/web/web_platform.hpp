@@ -32,6 +32,12 @@ class WebPlatform : public Platform {
   // browser does not act on it too (F5 reloading, Backspace going back).
   bool KeyDown(const KeyDown& key);
   void TextInput(const char* text);
+  // A tap or click on the drawing at a point of the surface.
+  void Tap(SurfacePoint point);
+  // Keys from the page's key bar, written as a key script ("7", "{Enter}", "{F10}").
+  void Keys(const char* script);
+  // The page's close box: the program ends at its next look for keys.
+  void Close();
 
  private:
   void Present(const Surface& surface);
@@ -42,6 +48,7 @@ class WebPlatform : public Platform {
   std::vector<std::uint32_t> rgba_;
   std::string fixed_clock_;
   IdlePace pace_;
+  bool closed_ = false;
 };
 
 // The fixed clock the page asks for (its "clock=hh:mm:ss" query parameter), or "".

@@ -71,6 +71,13 @@ WindowAction EventTranslator::Translate(const SDL_Event& event, std::deque<KeyPr
     case SDL_TEXTINPUT:
       input_.Text(event.text.text, keys);
       return WindowAction::None;
+    case SDL_MOUSEBUTTONDOWN:
+      // A touch comes as the left button too. The renderer's logical size has already turned the
+      // window's coordinates into the surface's; a press on the bars around it is no tap.
+      if (event.button.button == SDL_BUTTON_LEFT && event.button.x >= 0 &&
+          event.button.x < kSurfaceWidth && event.button.y >= 0 && event.button.y < kSurfaceHeight)
+        keys.push_back(KeyPress::TapAt({event.button.x, event.button.y}));
+      return WindowAction::None;
     case SDL_TEXTEDITING:
       input_.Composition(event.edit.text);
       return WindowAction::None;

@@ -32,7 +32,7 @@ struct Group {
   std::vector<std::string_view> pieces;
 };
 
-const std::array<Group, 12> kGroups{{
+const std::array<Group, 13> kGroups{{
     {18, {"{Enter}"}},
     {16, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}},
     {6, {"{Space}"}},
@@ -51,6 +51,12 @@ const std::array<Group, 12> kGroups{{
       "10{Enter}", "120{Enter}", "1-3{Enter}", "12.5{Enter}", "11e9{Enter}", "1{Enter}{Enter}"}},
     // The end-of-problem menus and the look-at-problems mode.
     {3, {"2", "2{Enter}{Enter}{Enter}", "1", "3"}},
+    // Taps and clicks: menu choices, the start-number prompt, grid points of the plane and the
+    // marker at its origin, and places where they mean nothing.
+    {4,
+     {"{Tap 400,220}", "{Tap 400,256}", "{Tap 400,275}", "{Tap 100,600}", "{Tap 280,600}",
+      "{Tap 560,600}", "{Tap 800,340}", "{Tap 816,292}", "{Tap 784,404}", "{Tap 960,500}",
+      "{Tap 640,180}", "{Tap 1000,200}", "{Tap 700,100}", "{Tap 0,0}", "{Tap 1439,899}"}},
     // Answers typed as a whole: fractions, roots, exponents.
     {2,
      {"{F10}4{Enter}3{Enter}{Enter}", "-{F10}2{Enter}1{Enter}{Enter}", "{F1}2{Enter}{Enter}",

@@ -59,6 +59,23 @@ TEST(EventTranslator, ControlKeysDeliverTheirCodes) {
   EXPECT_EQ(Keys({KeyDown(SDLK_BACKSPACE), KeyDown(SDLK_BACKSPACE, KMOD_NONE, true)}), "{BS}{BS}");
 }
 
+SDL_Event Press(Uint8 button, Sint32 x, Sint32 y) {
+  SDL_Event event{};
+  event.type = SDL_MOUSEBUTTONDOWN;
+  event.button.button = button;
+  event.button.x = x;
+  event.button.y = y;
+  return event;
+}
+
+TEST(EventTranslator, ALeftPressOnTheDrawingIsATap) {
+  // Touches come as the left button; a press on the bars around the drawing is nothing.
+  EXPECT_EQ(Keys({Press(SDL_BUTTON_LEFT, 400, 220), Press(SDL_BUTTON_RIGHT, 400, 220),
+                  Press(SDL_BUTTON_LEFT, -3, 10), Press(SDL_BUTTON_LEFT, 10, 900),
+                  Press(SDL_BUTTON_LEFT, 1439, 899)}),
+            "{Tap 400,220}{Tap 1439,899}");
+}
+
 TEST(EventTranslator, PrintableKeysComeOnlyFromTextInput) {
   // The key-down of a letter or digit delivers nothing; its text does, as the layout makes it.
   EXPECT_EQ(Keys({KeyDown(SDLK_a), TextInput("a"), KeyDown(SDLK_2, KMOD_LSHIFT), TextInput("\"")}),

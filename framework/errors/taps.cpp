@@ -1,0 +1,99 @@
+// What a tap or a click on the drawing means at each of the drill's waits, all in one place: a
+// menu choice chooses it, a "press a key" prompt goes on, a grid point of a plane moves the marker
+// there and the marker itself fixes it. A tap only ever stands for keys the wait already takes.
+#include <cmath>
+#include <utility>
+
+#include "framework/errors/errors.hpp"
+#include "runtime/text.hpp"
+
+namespace drill {
+namespace {
+
+constexpr const char* kEnter = "\r";
+constexpr const char* kRight = "\x1c";
+constexpr const char* kLeft = "\x1d";
+constexpr const char* kUp = "\x1e";
+constexpr const char* kDown = "\x1f";
+
+// A line of normal-size text is 16 pixels high; a choice also takes the gap around its line, so a
+// finger a little above or below still hits it (menu lines stand at least 36 pixels apart).
+constexpr int kAbove = 9, kBelow = 25;
+
+}  // namespace
+
+TapScope::TapScope(Drill& d, Runtime::TapMeaning meaning) : rt_(d.rt), outer_(d.rt.tap_meaning()) {
+  rt_.SetTapMeaning(std::move(meaning));
+}
+
+TapScope::~TapScope() {
+  rt_.SetTapMeaning(std::move(outer_));
+}
+
+Runtime::TapMeaning TapAnywhere(std::string key) {
+  return [key = std::move(key)](SurfacePoint) { return std::vector<std::string>{key}; };
+}
+
+std::vector<TapChoice> ChoicesOfLine(float x, float y, std::string_view line,
+                                     std::span<const std::string> keys) {
+  // The choices of one line stand apart by runs of blanks; each choice is the text between them.
+  std::vector<TapChoice> choices;
+  const std::vector<std::string> characters = SplitCharacters(line);
+  float left = x;
+  float start = -1;
+  size_t blanks = 0;
+  const auto close = [&](float right) {
+    if (start < 0 || choices.size() >= keys.size()) return;
+    choices.push_back({start, y - kAbove, right, y + kBelow, keys[choices.size()]});
+    start = -1;
+  };
+  for (const std::string& c : characters) {
+    const float width = 8.0f * static_cast<float>(SjisWidth(c));
+    if (c == " ") {
+      if (++blanks == 2) close(left - 8);
+    } else {
+      blanks = 0;
+      if (start < 0) start = left;
+    }
+    left += width;
+  }
+  close(left);
+  return choices;
+}
+
+Runtime::TapMeaning TapOnChoices(std::vector<TapChoice> choices) {
+  return [choices = std::move(choices)](SurfacePoint p) {
+    for (const TapChoice& c : choices) {
+      if (p.x >= c.left && p.x < c.right && p.y >= c.top && p.y < c.bottom)
+        return std::vector<std::string>{c.key};
+    }
+    return std::vector<std::string>{};
+  };
+}
+
+Runtime::TapMeaning TapOnNumberPrompt(Drill& d, std::vector<TapChoice> line) {
+  return [&d, on_line = TapOnChoices(std::move(line))](SurfacePoint p) {
+    if (on_line(p).empty()) return std::vector<std::string>{};
+    if (d.AINP_s.empty()) return std::vector<std::string>{"1", kEnter};
+    return std::vector<std::string>{kEnter};
+  };
+}
+
+Runtime::TapMeaning TapOnPlane(Drill& d) {
+  return [&d](SurfacePoint p) {
+    // The grid point nearest the tap, if the marker could reach it with the arrow keys.
+    const float column = std::round((static_cast<float>(p.x) - d.GX0) / 16);
+    const float row = std::round((static_cast<float>(p.y) - d.GY0) / 16);
+    const float x = d.GX0 + 16 * column, y = d.GY0 + 16 * row;
+    if (x < d.GX1 || x > d.GX2 || y < d.GY1 || y > d.GY2) return std::vector<std::string>{};
+    if (x == d.GX && y == d.GY) return std::vector<std::string>{kEnter};
+    std::vector<std::string> keys;
+    for (float at = d.GX; at < x; at += 16) keys.emplace_back(kRight);
+    for (float at = d.GX; at > x; at -= 16) keys.emplace_back(kLeft);
+    for (float at = d.GY; at > y; at -= 16) keys.emplace_back(kUp);
+    for (float at = d.GY; at < y; at += 16) keys.emplace_back(kDown);
+    return keys;
+  };
+}
+
+}  // namespace drill
