@@ -467,6 +467,24 @@ inline std::string TypedAnswer(const Drill& d, int wait, bool wrong) {
   return wait < 3 ? "9" + KeysFor(d) + "{Space}" : "";
 }
 
+// Plays every problem of `unit` over the audit's seeds, answered right and answered wrong, typing
+// at each wait what `keys` gives (the drill, the waits before, whether to answer wrongly); the
+// audit watches the drawing, and only the course of the drill is traced.
+inline void AuditEveryProblem(InkAudit& audit, const UnitDefinition& unit,
+                              const std::function<std::string(const Drill&, int, bool)>& keys) {
+  for (int k = 1; k <= unit.ProblemCount(); ++k) {
+    for (const int seed : AuditSeeds()) {
+      for (const bool wrong : {false, true}) {
+        Session s(unit, seed);
+        s.rt.SetTrace(&s.out, Runtime::TraceDetail::EventsOnly);
+        s.rt.SetDrawObserver(&audit);
+        audit.At(AuditPlace(unit.program, k, seed, wrong ? "wrong" : "right"));
+        PlayProblem(s, k, [&](const Drill& d, int wait) { return keys(d, wait, wrong); });
+      }
+    }
+  }
+}
+
 // Fails the test with every finding, one a line, except those a unit leaves alone on purpose
 // (each given as a piece of the finding's line).
 inline void ExpectNoFindings(const InkAudit& audit,

@@ -9,24 +9,11 @@ namespace {
 
 TEST(InkAudit, FuncProp) {
   InkAudit audit;
-  const UnitDefinition& unit = FuncPropUnit();
-  for (int k = 1; k <= unit.ProblemCount(); ++k) {
-    for (const int seed : AuditSeeds()) {
-      for (const bool wrong : {false, true}) {
-        Session s(unit, seed);
-        // Only the course of the drill is traced: the audit watches the drawing itself.
-        s.rt.SetTrace(&s.out, Runtime::TraceDetail::EventsOnly);
-        s.rt.SetDrawObserver(&audit);
-        audit.At(AuditPlace(unit.program, k, seed, wrong ? "wrong" : "right"));
-        // Problem 3 waits for a key before it shows its graph.
-        const int before = k == 3 ? 1 : 0;
-        PlayProblem(s, k, [wrong, before](const Drill& d, int wait) -> std::string {
-          if (wait < before) return "{Space}";
-          return TypedAnswer(d, wait - before, wrong);
-        });
-      }
-    }
-  }
+  AuditEveryProblem(audit, FuncPropUnit(), [](const Drill& d, int wait, bool wrong) {
+    // Problem 3 waits for a key before it shows its graph.
+    const int before = d.IM == 3 ? 1 : 0;
+    return wait < before ? std::string("{Space}") : TypedAnswer(d, wait - before, wrong);
+  });
   ExpectNoFindings(audit);
 }
 

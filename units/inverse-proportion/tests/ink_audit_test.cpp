@@ -20,19 +20,7 @@ std::string Keys(const Drill& d, int wait, bool wrong) {
 
 TEST(InkAudit, InverseProp) {
   InkAudit audit;
-  const UnitDefinition& unit = InversePropUnit();
-  for (int k = 1; k <= unit.ProblemCount(); ++k) {
-    for (const int seed : AuditSeeds()) {
-      for (const bool wrong : {false, true}) {
-        Session s(unit, seed);
-        // Only the course of the drill is traced: the audit watches the drawing itself.
-        s.rt.SetTrace(&s.out, Runtime::TraceDetail::EventsOnly);
-        s.rt.SetDrawObserver(&audit);
-        audit.At(AuditPlace(unit.program, k, seed, wrong ? "wrong" : "right"));
-        PlayProblem(s, k, [wrong](const Drill& d, int wait) { return Keys(d, wait, wrong); });
-      }
-    }
-  }
+  AuditEveryProblem(audit, InversePropUnit(), Keys);
   ExpectNoFindings(audit);
 }
 
