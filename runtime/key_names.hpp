@@ -9,6 +9,13 @@
 
 namespace drill {
 
+// The codes ReadKey gives for Enter and the arrow keys.
+inline constexpr const char* kEnter = "\r";
+inline constexpr const char* kRight = "\x1c";
+inline constexpr const char* kLeft = "\x1d";
+inline constexpr const char* kUp = "\x1e";
+inline constexpr const char* kDown = "\x1f";
+
 // The key a braced name (without its braces) stands for; nothing when the name is unknown.
 std::optional<KeyPress> KeyFromName(std::string_view name);
 // The trace's name of a key, as a key script writes it.

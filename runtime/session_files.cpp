@@ -63,13 +63,12 @@ std::string SheetFileKeeper::Today() {
   return LocalDateText();
 }
 
-std::string LocalDateText() {
+std::string LocalTimeText(const char* format) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y/%m/%d", &local);
-  return text;
+  char text[32];
+  return std::strftime(text, sizeof text, format, &local) > 0 ? text : "";
 }
 
 }  // namespace drill

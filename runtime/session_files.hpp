@@ -11,8 +11,13 @@
 
 namespace drill {
 
+// The local clock written with strftime's `format`: the platforms' time of day ("%H:%M:%S") and
+// the sheets' date.
+std::string LocalTimeText(const char* format);
 // Today's date from the local clock, "yyyy/mm/dd", as the sheets write it.
-std::string LocalDateText();
+inline std::string LocalDateText() {
+  return LocalTimeText("%Y/%m/%d");
+}
 
 // The folder of the sheets: "$XDG_DATA_HOME/maths-drills", or "$HOME/.local/share/maths-drills"
 // when XDG_DATA_HOME is unset, empty or not an absolute path; "" when neither is known.

@@ -5,16 +5,11 @@
 #include <utility>
 
 #include "framework/errors/errors.hpp"
+#include "runtime/key_names.hpp"
 #include "runtime/text.hpp"
 
 namespace drill {
 namespace {
-
-constexpr const char* kEnter = "\r";
-constexpr const char* kRight = "\x1c";
-constexpr const char* kLeft = "\x1d";
-constexpr const char* kUp = "\x1e";
-constexpr const char* kDown = "\x1f";
 
 // A line of normal-size text is 16 pixels high; a choice also takes the gap around its line, so a
 // finger a little above or below still hits it (menu lines stand at least 36 pixels apart).

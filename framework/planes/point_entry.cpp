@@ -7,17 +7,12 @@
 #include "framework/errors/errors.hpp"
 #include "framework/planes/planes.hpp"
 #include "framework/renderer/renderer.hpp"
+#include "runtime/key_names.hpp"
 #include "runtime/numbers.hpp"
 #include "runtime/text.hpp"
 
 namespace drill {
 namespace {
-
-constexpr const char* kEnter = "\r";
-constexpr const char* kRight = "\x1c";
-constexpr const char* kLeft = "\x1d";
-constexpr const char* kUp = "\x1e";
-constexpr const char* kDown = "\x1f";
 
 float Clamp(float v, float low, float high) {
   return v < low ? low : (v > high ? high : v);

@@ -14,6 +14,7 @@
 
 #include "runtime/headless.hpp"
 #include "runtime/pixels.hpp"
+#include "runtime/session_files.hpp"
 
 namespace drill {
 namespace {
@@ -249,12 +250,7 @@ void WebPlatform::Present(const Surface& surface) {
 
 std::string WebPlatform::ClockText() {
   if (!fixed_clock_.empty()) return fixed_clock_;
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%H:%M:%S", &local);
-  return text;
+  return LocalTimeText("%H:%M:%S");
 }
 
 std::string PageClock() {

@@ -14,6 +14,7 @@
 
 #include "runtime/pixels.hpp"
 #include "runtime/present_gate.hpp"
+#include "runtime/session_files.hpp"
 #include "runtime/window/event_translator.hpp"
 
 namespace drill {
@@ -256,12 +257,7 @@ void WindowPlatform::Present(const Surface& surface) {
 }
 
 std::string WindowPlatform::ClockText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%H:%M:%S", &local);
-  return text;
+  return LocalTimeText("%H:%M:%S");
 }
 
 }  // namespace drill
