@@ -446,27 +446,6 @@ inline std::string AuditPlace(const std::string& program, int problem, int seed,
          std::to_string(seed) + "), answered " + answer;
 }
 
-// Plays problem k on the session, typing at each wait what `keys` gives for the drill as it stands
-// and the number of waits before; the run ends when the problem is done or `keys` gives nothing.
-inline void PlayProblem(Session& s, int k,
-                        const std::function<std::string(const Drill&, int)>& keys) {
-  int waits = 0;
-  s.keys.on_wait = [&] { return keys(s.d, waits++); };
-  try {
-    const Handoff next = StartProblem(s.d, k);
-    if (next.kind == Handoff::Kind::AttemptLoop) AttemptLoop(s.d);
-  } catch (const ScriptEnd&) {
-  }
-  s.keys.on_wait = nullptr;
-}
-
-// The keys of a typed answer: right, or wrong at each of the three attempts (a 9 before the first
-// blank), with the Space that goes on after each hint.
-inline std::string TypedAnswer(const Drill& d, int wait, bool wrong) {
-  if (!wrong) return wait == 0 ? KeysFor(d) : "";
-  return wait < 3 ? "9" + KeysFor(d) + "{Space}" : "";
-}
-
 // Plays every problem of `unit` over the audit's seeds, answered right and answered wrong, typing
 // at each wait what `keys` gives (the drill, the waits before, whether to answer wrongly); the
 // audit watches the drawing, and only the course of the drill is traced.

@@ -192,6 +192,17 @@ FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed
   return result;
 }
 
+RunResult RunOnRandomKeys(const UnitDefinition& unit, const std::string& clock, long keys,
+                          std::uint64_t seed, const std::function<void(Runtime&)>& watch) {
+  std::mt19937_64 random(seed);
+  RandomKeys platform(random, keys, clock);
+  Runtime runtime(platform);
+  watch(runtime);
+  const RunResult run = RunDrill(runtime, unit);
+  watch(runtime);
+  return run;
+}
+
 SoakResult Soak(const UnitDefinition& unit, int problems, int early, std::uint64_t seed) {
   SoakResult result;
   std::mt19937_64 random(seed);

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "framework/menu/menu.hpp"
 #include "framework/unit.hpp"
+#include "runtime/runtime.hpp"
 
 namespace drill {
 
@@ -23,6 +26,12 @@ struct FuzzResult {
 // Types `keys` random keys into runs of `unit`, drawn from `seed`: the same seed gives the same
 // runs. A failure names the clock and the key script that led to the error screen.
 FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed);
+
+// One run of `unit` at `clock` ("hh:mm:ss") on `keys` random keys drawn from `seed`, the same
+// keys for the same seed. `watch` is given the runtime before the run, to trace it, and again
+// after it, to look at the final screen.
+RunResult RunOnRandomKeys(const UnitDefinition& unit, const std::string& clock, long keys,
+                          std::uint64_t seed, const std::function<void(Runtime&)>& watch);
 
 // One long session: random keys (never "3", so the session never ends) until `problems`
 // problems have been started, with what the session used early on and at its end.

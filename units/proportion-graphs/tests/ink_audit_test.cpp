@@ -14,23 +14,9 @@ TEST(InkAudit, PropGraph) {
     for (const int seed : AuditSeeds()) {
       for (const bool wrong : {false, true}) {
         Pupil pupil(seed);
-        pupil.answer_wrongly = wrong;
         pupil.rt.SetDrawObserver(&audit);
         audit.At(AuditPlace(unit.program, k, seed, wrong ? "wrong" : "right"));
-        // A wrong typed answer is given at each of the three attempts, with Space after each hint;
-        // the pupil reads the rest off the screen.
-        const bool typed = k == 2 || (k >= 12 && k <= 16) || k == 19;
-        int waits = 0;
-        if (wrong && typed) {
-          pupil.keys.on_wait = [&] { return TypedAnswer(pupil.d, waits++, true); };
-        } else {
-          auto read = pupil.keys.on_wait;
-          pupil.keys.on_wait = [&, read] { return ++waits > 40 ? std::string() : read(); };
-        }
-        try {
-          pupil.Run(k);
-        } catch (const ScriptEnd&) {
-        }
+        PlayAsPupil(pupil, k, wrong);
       }
     }
   }

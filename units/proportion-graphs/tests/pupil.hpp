@@ -390,4 +390,23 @@ inline std::string StripMarks(std::string text) {
   return text;
 }
 
+// Plays problem k, answered right, or wrong at every attempt: a wrong typed answer at each of
+// the three attempts with Space after each hint, points read off the screen and entered wrongly.
+// The pupil reads everything else off the screen; a problem still waiting after 40 keys ends.
+inline void PlayAsPupil(Pupil& pupil, int k, bool wrong) {
+  pupil.answer_wrongly = wrong;
+  const auto read = pupil.keys.on_wait;
+  const bool typed = k == 2 || (k >= 12 && k <= 16) || k == 19;
+  int waits = 0;
+  if (wrong && typed)
+    pupil.keys.on_wait = [&] { return TypedAnswer(pupil.d, waits++, true); };
+  else
+    pupil.keys.on_wait = [&] { return ++waits > 40 ? std::string() : read(); };
+  try {
+    pupil.Run(k);
+  } catch (const ScriptEnd&) {
+  }
+  pupil.keys.on_wait = read;
+}
+
 }  // namespace drill::testing
