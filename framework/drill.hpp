@@ -46,18 +46,16 @@ class DynamicArray {
 struct Drill {
   // The problem count and the per-problem arrays come from the unit's table.
   Drill(Runtime& runtime, const UnitDefinition& unit)
-      : rt(runtime), unit(unit), SAIGO(unit.ProblemCount()) {
-    SFU.Create(SAIGO);
-    first_try_written.Create(SAIGO);
-    record = NewSessionRecord(unit.program, unit.title, SAIGO);
+      : rt(runtime), unit(unit) {
+    SFU.Create(unit.ProblemCount());
+    first_try_written.Create(unit.ProblemCount());
+    record = NewSessionRecord(unit.program, unit.title, unit.ProblemCount());
   }
 
   Runtime& rt;
   const UnitDefinition& unit;
 
   // Per-program constants and layout anchors.
-  int SAIGO = 0;
-  std::string TITLE_s;
   float KAIX = 480, KAIY = 540;
 
   // Problem arrays.
@@ -76,7 +74,6 @@ struct Drill {
   int KAI = 0;
   int FF = 0;
   int FMIRU = 0, MIRU = 0;
-  std::string TAI_s;
   int JALKAI = 0, JAKAI3 = 0;
 
   // The session's record for the teacher, reported to the platform's keeper as it changes.
@@ -100,7 +97,7 @@ struct Drill {
   int HABA = 1;
 
   // Number entry.
-  float XX = 0, YY = 0, X1 = 0, Y1 = 0;
+  float XX = 0;
 
   // Problem frame.
   float WX1 = 48, WY1 = 63, WX2 = 0, WY2 = 0;

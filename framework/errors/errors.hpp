@@ -16,8 +16,6 @@ void FlushKeys(Drill& d);
 // Discards the keys typed ahead, then waits for a new key and returns it: a pause that a double
 // Enter or a held arrow key from before cannot skip.
 std::string WaitForFreshKey(Drill& d);
-// A line ended by Enter, echoed from (X, Y) with a blinking caret; the result in A_s.
-void ReadNumber(Drill& d);
 
 // What a tap or a click means while a wait lasts: the wait makes one for as long as it reads keys,
 // and the meaning before it comes back when it ends.
@@ -44,9 +42,12 @@ std::vector<TapChoice> ChoicesOfLine(float x, float y, std::string_view line,
                                      std::span<const std::string> keys);
 // A tap on a choice types its key; elsewhere nothing.
 Runtime::TapMeaning TapOnChoices(std::vector<TapChoice> choices);
-// The start-number prompt: a tap on its line finishes the number with Enter, or starts from
-// problem 1 ("1", Enter) while nothing is typed.
-Runtime::TapMeaning TapOnNumberPrompt(Drill& d, std::vector<TapChoice> line);
+// The start-number prompt: a tap on its line finishes the number typed so far with Enter, or
+// starts from problem 1 ("1", Enter) while nothing is typed.
+Runtime::TapMeaning TapOnNumberPrompt(const std::string& typed, std::vector<TapChoice> line);
+// A line ended by Enter, echoed from (x, y) with a blinking caret; Backspace clears it all. A tap
+// on the prompt's line (`prompt`) finishes it, as TapOnNumberPrompt says. Returns what was typed.
+std::string ReadNumber(Drill& d, float x, float y, std::vector<TapChoice> prompt);
 // A tap anywhere on the drawing types `key` (a "press a key" prompt).
 Runtime::TapMeaning TapAnywhere(std::string key);
 // On the standard plane: a tap on a grid point the marker can reach moves the marker there with

@@ -17,42 +17,39 @@ std::string WaitForFreshKey(Drill& d) {
   return key;
 }
 
-void ReadNumber(Drill& d) {
+std::string ReadNumber(Drill& d, float x, float y, std::vector<TapChoice> prompt) {
   auto& rt = d.rt;
-  d.XX = d.X1 = d.X;
-  d.YY = d.Y1 = d.Y;
-  d.AINP_s.clear();
+  float caret_x = x;
+  std::string typed;
+  const TapScope taps(d, TapOnNumberPrompt(typed, std::move(prompt)));
   for (;;) {
     // The caret blinks as fast as the keyboard is polled.
-    rt.DrawCircle(d.XX + 8, d.YY + 8, 4, 15, CircleFill::Filled);
-    d.I_s = rt.ReadKey();
-    if (d.I_s.empty()) {
-      rt.DrawCircle(d.XX + 8, d.YY + 8, 4, 0, CircleFill::Filled);
+    rt.DrawCircle(caret_x + 8, y + 8, 4, 15, CircleFill::Filled);
+    const std::string key = rt.ReadKey();
+    if (key.empty()) {
+      rt.DrawCircle(caret_x + 8, y + 8, 4, 0, CircleFill::Filled);
       continue;
     }
-    if (d.I_s == "\b") {
+    if (key == "\b") {
       // Backspace clears the whole entry.
-      rt.DrawLine(d.X1 - 112, d.Y1 - 10, d.X1 - 112 + 480, d.Y1 - 10 + 30, 0, Shape::Fill);
-      d.AINP_s.clear();
-      d.XX = d.X1;
-      d.YY = d.Y1;
+      rt.DrawLine(x - 112, y - 10, x - 112 + 480, y - 10 + 30, 0, Shape::Fill);
+      typed.clear();
+      caret_x = x;
       continue;
     }
-    if (d.I_s == "\r") {
-      d.A_s = d.AINP_s;
-      d.AINP_s.clear();
-      rt.DrawCircle(d.XX + 8, d.YY + 8, 4, 0, CircleFill::Filled);
-      return;
+    if (key == "\r") {
+      rt.DrawCircle(caret_x + 8, y + 8, 4, 0, CircleFill::Filled);
+      return typed;
     }
-    rt.DrawCircle(d.XX + 8, d.YY + 8, 4, 0, CircleFill::Filled);
+    rt.DrawCircle(caret_x + 8, y + 8, 4, 0, CircleFill::Filled);
     d.CCC1 = 13;
-    d.A_s = d.I_s;
-    d.X = d.XX;
-    d.Y = d.YY;
+    d.A_s = key;
+    d.X = caret_x;
+    d.Y = y;
     DrawGlyphString(d);
     // Each echoed character moves the caret half a cell: the digits of a number stand tight.
-    d.XX = d.XT - 8;
-    d.AINP_s += d.I_s;
+    caret_x = d.XT - 8;
+    typed += key;
   }
 }
 

@@ -66,10 +66,10 @@ Runtime::TapMeaning TapOnChoices(std::vector<TapChoice> choices) {
   };
 }
 
-Runtime::TapMeaning TapOnNumberPrompt(Drill& d, std::vector<TapChoice> line) {
-  return [&d, on_line = TapOnChoices(std::move(line))](SurfacePoint p) {
+Runtime::TapMeaning TapOnNumberPrompt(const std::string& typed, std::vector<TapChoice> line) {
+  return [&typed, on_line = TapOnChoices(std::move(line))](SurfacePoint p) {
     if (on_line(p).empty()) return std::vector<std::string>{};
-    if (d.AINP_s.empty()) return std::vector<std::string>{"1", kEnter};
+    if (typed.empty()) return std::vector<std::string>{"1", kEnter};
     return std::vector<std::string>{kEnter};
   };
 }

@@ -11,7 +11,7 @@ namespace drill {
 
 Next EndOfProblemMenu(Drill& d) {
   auto& rt = d.rt;
-  const bool last = d.IM == d.SAIGO;
+  const bool last = d.IM == d.unit.ProblemCount();
   const std::string line =
       last ? "☆この問題をもう１度練習する…１    ☆１番から練習する…２    ☆「内容」に戻る…３"
            : "☆もう１度練習する…１    ☆次に進む…２";
@@ -31,10 +31,7 @@ Next EndOfProblemMenu(Drill& d) {
       FlushKeys(d);
       return {Next::Stage::Problem, d.IM + 1};
     }
-    if (key == "2" && last) {
-      d.TAI_s.assign(1, '1');  // from problem 1
-      return {Next::Stage::SeriesStart};
-    }
+    if (key == "2" && last) return {Next::Stage::SeriesStart, 1};
     if (key == "3" && last) return {Next::Stage::MainMenu};
   }
 }

@@ -15,7 +15,7 @@ Next LookAtProblems(Drill& d) {
 
 Next LookNext(Drill& d) {
   FlushKeys(d);
-  if (d.MIRU > d.SAIGO) {
+  if (d.MIRU > d.unit.ProblemCount()) {
     d.FMIRU = 0;
     return {Next::Stage::MainMenu};
   }
@@ -32,7 +32,7 @@ Next LookPause(Drill& d) {
 void EnterScreen(Drill& d) {
   auto& rt = d.rt;
   rt.DrawFilledBox(472, 531, 600, 567, 3, 8);
-  rt.DrawTextAt(16, 9, d.TITLE_s, 2, 2, 13);
+  rt.DrawTextAt(16, 9, d.unit.title, 2, 2, 13);
   rt.DrawTextAt(480, 540, "Enterキーを押す", 1, 1, 13);
   {
     const TapScope taps(d, TapAnywhere("\r"));

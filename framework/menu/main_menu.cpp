@@ -14,12 +14,13 @@ namespace drill {
 Next MainMenu(Drill& d) {
   auto& rt = d.rt;
   rt.ClearScreen();
-  const float title_width = 32.0f * static_cast<float>(CharacterCount(d.TITLE_s));
+  const std::string& title = d.unit.title;
+  const float title_width = 32.0f * static_cast<float>(CharacterCount(title));
   rt.DrawFilledBox(240, 72, title_width + 272, 142, 15, 10);
-  rt.DrawTextAt(256, 90, d.TITLE_s, 2, 2, 13);
+  rt.DrawTextAt(256, 90, title, 2, 2, 13);
 
   // A one-digit count shows as a full-width digit; two digits stay half-width.
-  const std::string count = MapKeyToGlyph(NumberText(static_cast<float>(d.SAIGO)));
+  const std::string count = MapKeyToGlyph(NumberText(static_cast<float>(d.unit.ProblemCount())));
   const std::array<std::pair<float, std::string>, 3> lines{{
       {216.0f, "★ 練習" + count + "題・・・・・・・・・・・・・１"},
       {252.0f, "★ 練習" + count + "題を見る・・・・・・・・・・２"},
@@ -52,25 +53,23 @@ Next PracticeStart(Drill& d) {
   rt.DrawLine(1, 252, 1281, 612, 0, Shape::Fill);
   constexpr const char* kPrompt = "何番から始めますか　番号を入力し、Enter キーを押してください。";
   const std::array<std::string, 1> enter{"\r"};
-  const TapScope taps(d, TapOnNumberPrompt(d, ChoicesOfLine(288, 270, kPrompt, enter)));
+  constexpr float kEntryX = 320, kEntryY = 306;
+  float start = 0;
   for (;;) {
     rt.DrawTextAt(288, 270, kPrompt, 1, 1, 13);
-    d.X = 320;
-    d.Y = 306;
-    ReadNumber(d);
-    d.TAI_s = d.A_s;
-    const float start = ToNumber(d.TAI_s);
-    if (start >= 1 && start <= static_cast<float>(d.SAIGO)) break;
+    start = ToNumber(ReadNumber(d, kEntryX, kEntryY, ChoicesOfLine(288, 270, kPrompt, enter)));
+    if (start >= 1 && start <= static_cast<float>(d.unit.ProblemCount())) break;
     // A refused entry is wiped before the next one is read at the same place, so the digits of
     // the two entries never stand on top of each other.
-    rt.DrawLine(d.X1 - 112, d.Y1 - 10, d.X1 + 368, d.Y1 + 20, 0, Shape::Fill);
+    rt.DrawLine(kEntryX - 112, kEntryY - 10, kEntryX + 368, kEntryY + 20, 0, Shape::Fill);
   }
   rt.ClearScreen();
-  rt.DrawTextAt(0, 9, d.TITLE_s, 1, 1, 5);
+  rt.DrawTextAt(0, 9, d.unit.title, 1, 1, 5);
   rt.MoveTextCursor(73, 1);
   rt.PrintText("分数→f.10,  √→f.1, π→f.6, 累乗→f.2～f.5, ≦≧→f.8,f.9, ±→f.7 ,√分数→f.11");
   SeedFromClock(d);
-  return {Next::Stage::SeriesStart};
+  // A start number with a fractional part starts the whole problem below it.
+  return {Next::Stage::SeriesStart, static_cast<int>(IntPart(start))};
 }
 
 }  // namespace drill

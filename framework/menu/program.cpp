@@ -22,7 +22,6 @@ void StartUp(Drill& d) {
     d.rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
   d.KAIX = 480;
   d.KAIY = 540;
-  d.TITLE_s = d.unit.title;
   TakeUpKeptSession(d);
 }
 
@@ -37,7 +36,7 @@ void StartUp(Drill& d) {
         next = PracticeStart(d);
         break;
       case Next::Stage::SeriesStart:
-        next = SeriesStart(d);
+        next = SeriesStart(d, next.problem);
         break;
       case Next::Stage::Problem:
         next = RunProblem(d, next.problem);

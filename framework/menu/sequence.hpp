@@ -10,7 +10,7 @@ struct Next {
   enum class Stage {
     MainMenu,
     PracticePrompt,  // "1" in the main menu: ask for the start number
-    SeriesStart,     // a practice series from problem ToNumber(TAI$)
+    SeriesStart,     // a practice series from problem `problem`
     Problem,         // start problem `problem`
     LookAtProblems,  // "2" in the main menu
     LookNext,        // the next problem of the look-at-problems mode, or back to the menu
@@ -21,7 +21,7 @@ struct Next {
 
 Next MainMenu(Drill& d);
 Next PracticeStart(Drill& d);
-Next SeriesStart(Drill& d);
+Next SeriesStart(Drill& d, int start);
 Next RunProblem(Drill& d, int k);
 Next LookAtProblems(Drill& d);
 Next LookNext(Drill& d);

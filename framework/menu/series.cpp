@@ -7,14 +7,12 @@
 #include "runtime/numbers.hpp"
 
 namespace drill {
-Next SeriesStart(Drill& d) {
-  // A start number with a fractional part starts the whole problem below it.
-  const int start = static_cast<int>(IntPart(ToNumber(d.TAI_s)));
+Next SeriesStart(Drill& d, int start) {
   if (d.taking_up_series) {
     // The kept series goes on where it was: its marks stay, and so do its counts.
     d.taking_up_series = false;
     DrawKeptStrip(d);
-    for (int k = 1; k <= d.SAIGO; ++k) {
+    for (int k = 1; k <= d.unit.ProblemCount(); ++k) {
       const ProblemRecord& cell = d.record.strip.at(static_cast<size_t>(k - 1));
       d.first_try_written[k] = cell.first_try == FirstTry::None ? 0 : 1;
       d.SFU[k] = cell.runs > 0 ? 1 : 0;
@@ -25,13 +23,13 @@ Next SeriesStart(Drill& d) {
   }
   d.JALKAI += 1;
   DrawResultsStrip(d);
-  for (int k = 1; k <= d.SAIGO; ++k) d.SFU[k] = d.first_try_written[k] = 0;
+  for (int k = 1; k <= d.unit.ProblemCount(); ++k) d.SFU[k] = d.first_try_written[k] = 0;
   if (!d.record.Started()) {
     d.record.date = d.rt.Today();
     d.record.start_time = d.rt.ClockText();
   }
   d.record.series = d.JALKAI;
-  d.record.strip.assign(static_cast<size_t>(d.SAIGO), ProblemRecord{});
+  d.record.strip.assign(static_cast<size_t>(d.unit.ProblemCount()), ProblemRecord{});
   KeepSessionRecord(d);
   FlushKeys(d);
   return {Next::Stage::Problem, start};
@@ -39,7 +37,7 @@ Next SeriesStart(Drill& d) {
 
 void DrawKeptStrip(Drill& d) {
   DrawResultsStrip(d);
-  for (int k = 1; k <= d.SAIGO; ++k) {
+  for (int k = 1; k <= d.unit.ProblemCount(); ++k) {
     const ProblemRecord& cell = d.record.strip.at(static_cast<size_t>(k - 1));
     if (cell.first_try != FirstTry::None)
       DrawFirstTryMark(d, k, cell.first_try == FirstTry::Right ? 2 : 1);
@@ -48,7 +46,7 @@ void DrawKeptStrip(Drill& d) {
 }
 
 void TakeUpKeptSession(Drill& d) {
-  std::optional<SessionRecord> kept = d.rt.UnfinishedRecord(d.unit.program, d.SAIGO);
+  std::optional<SessionRecord> kept = d.rt.UnfinishedRecord(d.unit.program, d.unit.ProblemCount());
   if (!kept || kept->ended || !kept->Started() || kept->program != d.unit.program) return;
   d.record = std::move(*kept);
   d.record.title = d.unit.title;
@@ -65,9 +63,10 @@ void EndSession(Drill& d) {
 }
 
 void DrawResultsStrip(Drill& d) {
-  if (d.SAIGO < 3 || d.SAIGO > 29) return;
+  const int count = d.unit.ProblemCount();
+  if (count < 3 || count > 29) return;
   auto& rt = d.rt;
-  const float right = ResultsCellLeft(d.SAIGO + 1);
+  const float right = ResultsCellLeft(count + 1);
   // Down to the foot of the run counts, which a series before may have written.
   rt.DrawLine(220, 0, right, kRunCountBottom, 0, Shape::Fill);
   rt.DrawLine(240, 0, right, 32, 1, Shape::Box);
@@ -75,10 +74,10 @@ void DrawResultsStrip(Drill& d) {
   rt.MoveTextCursor(27, 0);
   rt.PrintNumberFormatted("##", static_cast<float>(d.JALKAI));
   rt.DrawTextAt(220, 18, "回", 1, 1, 11);
-  for (int k = 1; k <= d.SAIGO - 1; ++k)
+  for (int k = 1; k <= count - 1; ++k)
     rt.DrawLine(ResultsCellLeft(k + 1), 0, ResultsCellLeft(k + 1), 32, 1);
   rt.DrawTextAt(244, 0, "1", 1, 1, 11);
-  for (int k = 2; k <= d.SAIGO; ++k) {
+  for (int k = 2; k <= d.unit.ProblemCount(); ++k) {
     const float x = k < 10 ? 220.0f + 16.0f * k : 215.0f + 16.0f * k;
     rt.DrawTextAt(x, 0, NumberToText(static_cast<float>(k)), 1, 1, 11);
   }

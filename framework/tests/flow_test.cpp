@@ -195,7 +195,7 @@ TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {
   static const UnitDefinition broken{
       "broken",
       "こわれた",
-      {{[](Drill& d) -> Handoff { return Handoff::Start(d.SAIGO + 5); }, {}},
+      {{[](Drill& d) -> Handoff { return Handoff::Start(d.unit.ProblemCount() + 5); }, {}},
        {[](Drill& d) -> Handoff {
           d.T[41] = 1;
           return Handoff::Done();

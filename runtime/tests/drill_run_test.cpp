@@ -174,15 +174,6 @@ TEST_F(DrillRunTest, AMalformedScriptIsReportedWithItsPlace) {
   EXPECT_EQ(Run("prop-apply --keys 1 --keys-file '" + Temp("keys.txt") + "'"), 2);
 }
 
-TEST_F(DrillRunTest, ListsTheProgramsWithTitlesAndCounts) {
-  ASSERT_EQ(Run("--list", Temp("list.txt")), 0);
-  const std::string list = Read(Temp("list.txt"));
-  EXPECT_NE(list.find("prop-apply\t比例・反比例の利用\t7\n"), std::string::npos) << list;
-  EXPECT_NE(list.find("inverse-prop\t反比例\t14\n"), std::string::npos) << list;
-  EXPECT_NE(list.find("func-prop\t1年関数・比例\t10\n"), std::string::npos) << list;
-  EXPECT_NE(list.find("prop-graph\t比例のグラフ\t19\n"), std::string::npos) << list;
-}
-
 TEST_F(DrillRunTest, WritesTheRunsResultsSheet) {
   // Problem 3 right at once, then practised again and left wrong three times.
   const std::string keys =

@@ -18,13 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (std::isfinite(value) && ToNumber(NumberToText(value)) != value) std::abort();
 
   Drill& d = SharedDrill().Start(KeysFromBytes(std::span<const std::uint8_t>(data, size)));
-  d.X = 560;
-  d.Y = 270;
   try {
-    for (;;) {
-      ReadNumber(d);
-      ToNumber(d.A_s);
-    }
+    for (;;) ToNumber(ReadNumber(d, 560, 270, {}));
   } catch (const ScriptEnd&) {
   }
   return 0;

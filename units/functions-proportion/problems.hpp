@@ -1,5 +1,4 @@
-// The ten problems of func-prop, each as its entry routine and its three hints, and the few
-// drawings several of them share.
+// The few drawings several problems of func-prop share.
 #pragma once
 
 #include <string>
@@ -7,17 +6,6 @@
 #include "units/proportion-applications/problem_template.hpp"
 
 namespace drill {
-
-ProblemRoutines FunctionCasesProblem();  // 1: is Y a function of X? (problem01_function_cases.cpp)
-ProblemRoutines BoxTableProblem();       // 2: the box's table (problems02to03_box.cpp)
-ProblemRoutines BoxGraphProblem();       // 3: the box's graph, judged by the pupil
-ProblemRoutines DomainProblem();         // 4: domains with inequality signs (problem04_domains.cpp)
-ProblemRoutines IncenseProblem();        // 5-7: formula and constant of a situation
-ProblemRoutines ApplesProblem();         //      (problems05to07_situations.cpp)
-ProblemRoutines TriangleProblem();
-ProblemRoutines ConstantFromTableProblem();  // 8-10: proportion from given values
-ProblemRoutines FormulaFromPairProblem();    //       (problems08to10_given_values.cpp)
-ProblemRoutines NegativeFormulaProblem();
 
 // The line above the answer at (368, 500) in colour 15 that tells what to type.
 void DrawAnswerPrompt(Drill& d, const std::string& prompt);

@@ -199,7 +199,7 @@ ProblemRoutines BoxTableProblem() {
 }
 
 ProblemRoutines BoxGraphProblem() {
-  return {StartGraph, {GraphHint1, NoFurtherHint, NoFurtherHint}};
+  return {StartGraph, {GraphHint1, NoFurtherHint, NoFurtherHint}, kWaitsBeforeDrawing};
 }
 
 }  // namespace drill

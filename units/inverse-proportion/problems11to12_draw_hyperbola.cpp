@@ -65,10 +65,10 @@ void Problem12Hint1(Drill& d) {
 }  // namespace
 
 ProblemRoutines DrawHyperbolaProblem11() {
-  return {Start11, {Problem11Hint1, NoHint, NoHint}};
+  return {Start11, {Problem11Hint1, NoHint, NoHint}, kWaitsBeforeDrawing};
 }
 ProblemRoutines DrawHyperbolaProblem12() {
-  return {Start12, {Problem12Hint1, NoHint, NoHint}};
+  return {Start12, {Problem12Hint1, NoHint, NoHint}, kWaitsBeforeDrawing};
 }
 
 }  // namespace drill

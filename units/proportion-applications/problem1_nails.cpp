@@ -1,6 +1,5 @@
 // Problem 1: how many nails there are, from their total weight and the weight of a few.
 #include "units/proportion-applications/problem_template.hpp"
-#include "units/proportion-applications/problems.hpp"
 
 namespace drill {
 namespace {

@@ -1,6 +1,5 @@
 // Problem 2: how many grams of sweets a sum buys, read from a table of weights and prices.
 #include "units/proportion-applications/problem_template.hpp"
-#include "units/proportion-applications/problems.hpp"
 
 namespace drill {
 namespace {

@@ -1,6 +1,5 @@
 // Problem 3: the time a journey takes at another speed (inverse proportion).
 #include "units/proportion-applications/problem_template.hpp"
-#include "units/proportion-applications/problems.hpp"
 
 namespace drill {
 namespace {

@@ -1,6 +1,5 @@
 // Problem 4: a lever in balance, with its figure: how far from the fulcrum a weight must hang.
 #include "units/proportion-applications/problem_template.hpp"
-#include "units/proportion-applications/problems.hpp"
 
 namespace drill {
 namespace {

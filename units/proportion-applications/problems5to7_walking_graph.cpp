@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "units/proportion-applications/problem_template.hpp"
-#include "units/proportion-applications/problems.hpp"
 
 namespace drill {
 namespace {

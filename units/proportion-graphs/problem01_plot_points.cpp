@@ -2,7 +2,6 @@
 // A, B, C, D.
 #include <string>
 
-#include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
 namespace drill {

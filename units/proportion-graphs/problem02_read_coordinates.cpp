@@ -1,7 +1,6 @@
 // Problem 2: the pupil reads the coordinates of four plotted points, one in each quadrant.
 #include <string>
 
-#include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
 namespace drill {

@@ -1,6 +1,5 @@
 // Problem 16: a walk to the park at a steady speed: the distance as a formula of the time, and
 // the domain of the time.
-#include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
 namespace drill {

@@ -2,7 +2,6 @@
 // its domain and dotted outside it.
 #include <string>
 
-#include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
 namespace drill {

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
 namespace drill {

@@ -3,7 +3,6 @@
 // see it drawn and judge the drawing.
 #include <string>
 
-#include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
 namespace drill {
@@ -175,13 +174,13 @@ ProblemRoutines TwoPointsProblem8() {
   return {Start8, {NoHint, NoHint, NoHint}};
 }
 ProblemRoutines DrawGraphProblem9() {
-  return {Start9, {WholeGraphHint, NoHint, NoHint}};
+  return {Start9, {WholeGraphHint, NoHint, NoHint}, kWaitsBeforeDrawing};
 }
 ProblemRoutines DrawGraphProblem10() {
-  return {Start10, {FractionGraphHint, NoHint, NoHint}};
+  return {Start10, {FractionGraphHint, NoHint, NoHint}, kWaitsBeforeDrawing};
 }
 ProblemRoutines DrawGraphProblem11() {
-  return {Start11, {FractionGraphHint, NoHint, NoHint}};
+  return {Start11, {FractionGraphHint, NoHint, NoHint}, kWaitsBeforeDrawing};
 }
 
 }  // namespace drill

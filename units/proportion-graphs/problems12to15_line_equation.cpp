@@ -2,7 +2,6 @@
 // (12) or from -5 to -1 (13), y = (b/d) x (14) or y = -(b/d) x (15).
 #include <string>
 
-#include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
 namespace drill {

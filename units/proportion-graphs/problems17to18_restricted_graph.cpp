@@ -1,6 +1,5 @@
 // Problems 17 and 18: the pupil draws the graph of y = a x on a restricted domain on paper (17:
 // a walk to the park, 18: a given function), sees it drawn and judges the drawing.
-#include "units/proportion-graphs/problems.hpp"
 #include "units/proportion-graphs/shared_steps.hpp"
 
 namespace drill {
@@ -83,10 +82,10 @@ void Problem18Hint1(Drill& d) {
 }  // namespace
 
 ProblemRoutines WalkGraphProblem() {
-  return {Start17, {Problem17Hint1, NoHint, NoHint}};
+  return {Start17, {Problem17Hint1, NoHint, NoHint}, kWaitsBeforeDrawing};
 }
 ProblemRoutines RestrictedGraphProblem() {
-  return {Start18, {Problem18Hint1, NoHint, NoHint}};
+  return {Start18, {Problem18Hint1, NoHint, NoHint}, kWaitsBeforeDrawing};
 }
 
 }  // namespace drill

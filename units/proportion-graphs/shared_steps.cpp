@@ -55,7 +55,7 @@ Handoff WaitThenGoOn(Drill& d) {
   FlushKeys(d);
   if (d.FF != 2) return Handoff::Start(d.IM);
   // After the unit's last problem the menu offers what comes next.
-  return d.IM == d.SAIGO ? Handoff::Done() : Handoff::Start(d.IM + 1);
+  return d.IM == d.unit.ProblemCount() ? Handoff::Done() : Handoff::Start(d.IM + 1);
 }
 
 void WaitUntilDrawn(Drill& d) {

@@ -174,7 +174,7 @@ TEST(WholeRun, PractiseEveryProblemRightFromProblem1) {
 // Problems 9 to 11, 17 and 18 wait for a key before they draw their graph, in look-at-problems
 // mode too: the mode takes 19 + 5 presses of Enter and shows no point entry.
 TEST(WholeRun, LookingAtTheProblemsTakesAnExtraKeyForEachDrawingExercise) {
-  const Scenario shown = RunScenario(PropGraphUnit(), "2" + Repeat("{Enter}", 24) + "3");
+  const Scenario shown = RunScenario(PropGraphUnit(), "2" + Repeat("{Enter}", PropGraphUnit().LookKeyCount()) + "3");
   EXPECT_EQ(shown.result, RunResult::Ended);
   EXPECT_EQ(shown.Count("problem "), kProblems);
   EXPECT_EQ(shown.Count("judge "), 0);
