@@ -67,10 +67,9 @@ BENCHMARK(StandardPlaneAndPresent)->Unit(benchmark::kMicrosecond);
 
 void WalkSegmentAndPresent(benchmark::State& state) {
   ApplyBench b;
-  DrawWalkPlane(b.d);
+  const Plane plane = DrawWalkPlane(b.d);
   for (auto _ : state) {
-    b.d.AA1 = 0, b.d.BB1 = 0, b.d.AA2 = 72, b.d.BB2 = 6000, b.d.CCC2 = 9;
-    DrawWalkSegment(b.d);  // 5001 discs
+    DrawWalkSegment(b.rt, plane, {0, 0}, {72, 6000}, 9);  // 5001 discs
     b.Present();
   }
 }
@@ -78,10 +77,9 @@ BENCHMARK(WalkSegmentAndPresent)->Unit(benchmark::kMicrosecond);
 
 void RestrictedLineAndPresent(benchmark::State& state) {
   ApplyBench b;
-  DrawStandardPlane(b.d);
+  const Plane plane = DrawStandardPlane(b.d);
   for (auto _ : state) {
-    b.d.AA = 0.5f, b.d.BB = 0, b.d.AA1 = -4, b.d.AA2 = 6, b.d.CCC2 = 15;
-    DrawRestrictedLine(b.d);
+    DrawRestrictedLine(b.rt, plane, 0.5f, 0, -4, 6, 15);
     b.Present();
   }
 }
@@ -89,10 +87,9 @@ BENCHMARK(RestrictedLineAndPresent)->Unit(benchmark::kMicrosecond);
 
 void HyperbolaAndPresent(benchmark::State& state) {
   ApplyBench b;
-  DrawStandardPlane(b.d);
+  const Plane plane = DrawStandardPlane(b.d);
   for (auto _ : state) {
-    b.d.AA = 6, b.d.HABA = 1000;
-    DrawHyperbola(b.d);  // 1001 dots a branch
+    DrawHyperbola(b.rt, plane, 6, 1000);  // 1001 dots a branch
     b.Present();
   }
 }

@@ -19,14 +19,12 @@ void ThousandPointPassAndPresent(benchmark::State& state) {
     // Before the pass: the bare plane, already shown.
     state.PauseTiming();
     b.rt.ClearScreen();
-    DrawStandardPlane(b.d);
+    const Plane plane = DrawStandardPlane(b.d);
     b.Settle();
     state.ResumeTiming();
     RenderAt(b.d, 160, 306, 13, "点の個数を1000個にします。");
     RenderAt(b.d, 160, 360, 9, "何かキーを押して下さい。");
-    b.d.AA = -8;
-    b.d.HABA = 1000;
-    DrawHyperbola(b.d);
+    DrawHyperbola(b.rt, plane, -8, 1000);
     b.rt.DrawLine(160, 306, 608, 396, 0, Shape::Fill);
     b.Present();
   }
@@ -41,11 +39,8 @@ void PlaneWithFullHyperbolaAndPresent(benchmark::State& state) {
     b.rt.ClearScreen();
     b.Settle();
     state.ResumeTiming();
-    DrawStandardPlane(b.d);
-    b.d.AA = 30;
-    b.d.HABA = 1000;
-    b.d.CCC2 = 15;
-    DrawHyperbola(b.d);
+    const Plane plane = DrawStandardPlane(b.d);
+    DrawHyperbola(b.rt, plane, 30, 1000);
     b.Present();
   }
 }

@@ -3,6 +3,7 @@
 // turned into colours for presenting before the next key.
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "bench/bench_support.hpp"
 #include "framework/planes/planes.hpp"
@@ -23,20 +24,18 @@ void ArrowKeyStepOfPointEntry(benchmark::State& state) {
   });
   Runtime rt(keys);
   Drill d(rt, PropGraphUnit());
-  DrawStandardPlane(d);
-  for (int k = 11; k <= 17; ++k) d.T_s[k] = "Ａ";
+  const Plane plane = DrawStandardPlane(d);
+  PointRequest request{.count = 7,
+                       .marker = {plane.origin_x, plane.origin_y},
+                       .fixed = {},
+                       .names = std::vector<std::string>(7, "Ａ")};
+  for (int k = 1; k <= 6; ++k) {
+    request.fixed.push_back({plane.origin_x + 16.0f * static_cast<float>(k - 3),
+                             plane.origin_y - 32.0f * static_cast<float>(k - 3)});
+  }
   for (auto _ : state) {
-    for (int k = 1; k <= 6; ++k) {
-      d.G[1][k] = d.GX0 + 16.0f * static_cast<float>(k - 3);
-      d.G[2][k] = d.GY0 - 32.0f * static_cast<float>(k - 3);
-    }
-    d.P1 = 6;
-    d.KOSUU = 7;
-    d.HYOUJI = 1;
-    d.GX = d.GX0;
-    d.GY = d.GY0;
     const auto start = std::chrono::steady_clock::now();
-    EnterPoints(d);
+    EnterPoints(d, plane, request);
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     state.SetIterationTime(spent.count() / (kArrows + 1));
   }

@@ -67,7 +67,6 @@ struct Drill {
   Array<Array<std::string, 5>, 2> TKAI_s;
   Array<std::string, 10> KKAI_s;
   Array<float, 5> XW_end, YW_end;  // where blank k ended (the editor's arrays XW(), YW())
-  Array<Array<float, 10>, 2> G;
 
   // Sequencer.
   int IM = 0;
@@ -112,16 +111,6 @@ struct Drill {
   // Problems.
   float D1 = 0, D2 = 0;
   float FMAESU = 0;
-  float P1 = 0, P2 = 0;
-
-  // Coordinate planes.
-  float GX0 = 0, GY0 = 0, GX1 = 0, GY1 = 0, GX2 = 0, GY2 = 0, GX = 0, GY = 0;
-  std::string AAA_s;
-  int CCC2 = 15;
-  int KOSUU = 0;
-  int HYOUJI = 0;        // point entry: 1 names and lists the fixed points
-  float AA = 0, BB = 0;  // slope (or hyperbola constant) and intercept of what is plotted
-  float AA1 = 0, AA2 = 0, BB1 = 0, BB2 = 0, XG = 0, YG = 0;
 };
 
 }  // namespace drill

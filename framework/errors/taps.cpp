@@ -74,19 +74,20 @@ Runtime::TapMeaning TapOnNumberPrompt(const std::string& typed, std::vector<TapC
   };
 }
 
-Runtime::TapMeaning TapOnPlane(Drill& d) {
-  return [&d](SurfacePoint p) {
+Runtime::TapMeaning TapOnPlane(const Plane& plane, const PixelPoint& marker) {
+  return [plane, &marker](SurfacePoint p) {
     // The grid point nearest the tap, if the marker could reach it with the arrow keys.
-    const float column = std::round((static_cast<float>(p.x) - d.GX0) / 16);
-    const float row = std::round((static_cast<float>(p.y) - d.GY0) / 16);
-    const float x = d.GX0 + 16 * column, y = d.GY0 + 16 * row;
-    if (x < d.GX1 || x > d.GX2 || y < d.GY1 || y > d.GY2) return std::vector<std::string>{};
-    if (x == d.GX && y == d.GY) return std::vector<std::string>{kEnter};
+    const float column = std::round((static_cast<float>(p.x) - plane.origin_x) / 16);
+    const float row = std::round((static_cast<float>(p.y) - plane.origin_y) / 16);
+    const float x = plane.origin_x + 16 * column, y = plane.origin_y + 16 * row;
+    if (x < plane.left || x > plane.right || y < plane.top || y > plane.bottom)
+      return std::vector<std::string>{};
+    if (x == marker.x && y == marker.y) return std::vector<std::string>{kEnter};
     std::vector<std::string> keys;
-    for (float at = d.GX; at < x; at += 16) keys.emplace_back(kRight);
-    for (float at = d.GX; at > x; at -= 16) keys.emplace_back(kLeft);
-    for (float at = d.GY; at > y; at -= 16) keys.emplace_back(kUp);
-    for (float at = d.GY; at < y; at += 16) keys.emplace_back(kDown);
+    for (float at = marker.x; at < x; at += 16) keys.emplace_back(kRight);
+    for (float at = marker.x; at > x; at -= 16) keys.emplace_back(kLeft);
+    for (float at = marker.y; at > y; at -= 16) keys.emplace_back(kUp);
+    for (float at = marker.y; at < y; at += 16) keys.emplace_back(kDown);
     return keys;
   };
 }

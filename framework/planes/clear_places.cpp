@@ -91,9 +91,10 @@ InkBox TextInk(const std::string& text, float x, float y) {
   return box;
 }
 
-std::pair<float, float> PointNamePlace(const Drill& d, float px, float py,
+std::pair<float, float> PointNamePlace(const Plane& standard_plane, float px, float py,
                                        const std::string& name) {
-  const std::vector<InkBox> plane = StandardPlaneInk(d.GX0, d.GY0);
+  const std::vector<InkBox> plane =
+      StandardPlaneInk(standard_plane.origin_x, standard_plane.origin_y);
   // Above and left of the point; else below and left, above and right, below and right.
   const std::pair<float, float> places[] = {
       {px - 16, py - 20}, {px - 16, py + 4}, {px + 4, py - 20}, {px + 4, py + 4}};
@@ -102,8 +103,10 @@ std::pair<float, float> PointNamePlace(const Drill& d, float px, float py,
   return places[0];
 }
 
-float GraphLabelX(const Drill& d, float x, float y, const std::string& label, float away) {
-  const std::vector<InkBox> plane = StandardPlaneInk(d.GX0, d.GY0);
+float GraphLabelX(const Plane& standard_plane, float x, float y, const std::string& label,
+                  float away) {
+  const std::vector<InkBox> plane =
+      StandardPlaneInk(standard_plane.origin_x, standard_plane.origin_y);
   // The smallest move along the line's way off the plane's middle that clears the plane's ink.
   for (int step = 0; step <= 96; ++step) {
     const float moved = x + away * static_cast<float>(step);

@@ -6,8 +6,8 @@
 
 namespace drill {
 
-void DrawHyperbola(Drill& d) {
-  const float k = d.AA;
+void DrawHyperbola(Runtime& rt, const Plane& plane, float constant, int steps) {
+  const float k = constant;
   // Beyond |k| = 100 the curve misses the square; at k = 0 there is no curve to draw.
   if (std::fabs(k) > 100 || k == 0) return;
   // Each branch runs inside the square, from one border to the other: for k > 0 the left branch
@@ -15,12 +15,12 @@ void DrawHyperbola(Drill& d) {
   const float left_end = k > 0 ? k / -10.0f : k / 10.0f;
   const float right_start = k > 0 ? k / 10.0f : k / -10.0f;
   // Without a positive step count each branch is its start point.
-  const int steps = std::max(d.HABA, 0);
-  const auto branch = [&d, k, steps](float x_from, float x_to) {
+  steps = std::max(steps, 0);
+  const auto branch = [&rt, &plane, k, steps](float x_from, float x_to) {
     const float step = steps > 0 ? (x_to - x_from) / static_cast<float>(steps) : 0.0f;
     for (int j = 0; j <= steps; ++j) {
       const float x = x_from + static_cast<float>(j) * step;
-      d.rt.DrawCircle(PlaneToPixelX(d, x), PlaneToPixelY(d, k / x), 1.5f, 15, CircleFill::Filled);
+      rt.DrawCircle(plane.PixelX(x), plane.PixelY(k / x), 1.5f, 15, CircleFill::Filled);
     }
   };
   branch(-10, left_end);

@@ -1,6 +1,7 @@
 // Coordinate planes and the graphs plotted on them.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -8,58 +9,74 @@
 #include <vector>
 
 #include "framework/drill.hpp"
+#include "framework/plane.hpp"
 
 namespace drill {
 
-void DrawStandardPlane(Drill& d);
-void PlotLabelledPoint(Drill& d);
-// Clips y = AA x + BB to the square -10..10: columns 3, 4 of G in plane units, 1, 2 in pixels.
-void ClipLineToPlane(Drill& d);
-void DrawLineOnPlane(Drill& d);
-void DrawLineByDots(Drill& d);
-void DrawRestrictedLine(Drill& d);
-void DrawWalkPlane(Drill& d);
-void DrawWalkSegment(Drill& d);
-void DrawHyperbola(Drill& d);
+// Draws the standard plane (grid, axes, scale) and returns it.
+Plane DrawStandardPlane(Drill& d);
+// A filled disc of `colour` at `point` of the plane, named `name` beside it.
+void PlotLabelledPoint(Drill& d, const Plane& plane, CoordinatePair point, int colour,
+                       const std::string& name);
 
-// Takes KOSUU points on the standard plane drawn last, the marker shown from the start at
-// (GX, GY) with P1 points already fixed: arrow keys move the marker by one unit inside the plane,
-// Enter fixes a point. Point k's coordinate text "(x,y)" lands in KKAI_s[k]; with HYOUJI = 1 each
-// point is named T_s[10 + k] and listed. On return P1, HYOUJI and the used columns of G are 0.
-void EnterPoints(Drill& d);
-// EnterPoints for `count` points with the marker at the origin and no point fixed yet, whatever
-// an earlier entry or ParsePointText left in P1; show_names is HYOUJI.
-void EnterPointsFromOrigin(Drill& d, int count, int show_names = 0);
-// The coordinate texts of points 1..count joined in entry order, as a judgement traces them.
-std::string EnteredPointTexts(const Drill& d, int count);
-// A point of the standard plane in plane units.
-struct CoordinatePair {
-  float x = 0, y = 0;
+// A line's part inside the plane's square -10..10: its ends in plane units and in pixels.
+struct ClippedLine {
+  CoordinatePair from, to;
+  PixelPoint pixel_from, pixel_to;
 };
-// Entered points 1..count against the pairs of a value table, in any order: entry k - 1 is true
-// when point k is one of the pairs and no earlier point was that pair. As many points as pairs,
-// all true, means every pair was entered; a point entered twice leaves a pair out. Reads each
-// point with ParsePointText.
-std::vector<bool> MatchEnteredPoints(Drill& d, int count, std::span<const CoordinatePair> pairs);
-// "(x,y)" in AA_s to x in P1 and y in P2; an empty text leaves both unchanged.
-void ParsePointText(Drill& d);
+// y = slope x + intercept clipped to the square -10..10, from left to right.
+ClippedLine ClipLineToPlane(const Plane& plane, float slope, float intercept);
+// Draws the standard plane and on it y = slope x + intercept as a solid line, `label` above its
+// upper end; returns the plane.
+Plane DrawLineOnPlane(Drill& d, float slope, float intercept, const std::string& label);
+// y = slope x + intercept as intervals + 1 dots across the plane, `label` above its upper end.
+void DrawLineByDots(Drill& d, const Plane& plane, float slope, float intercept, int intervals,
+                    const std::string& label);
+// y = slope x + intercept, solid in `colour` for x between the domain's bounds (in either order)
+// and dotted outside them.
+void DrawRestrictedLine(Runtime& rt, const Plane& plane, float slope, float intercept,
+                        float domain_from, float domain_to, int colour);
+// Both branches of y = constant / x, each as steps + 1 dots.
+void DrawHyperbola(Runtime& rt, const Plane& plane, float constant, int steps);
 
-// Pixel position of a point of the standard plane (16 pixels per unit, y upwards), measured from
-// the origin of the plane drawn last.
-inline float PlaneToPixelX(const Drill& d, float x) {
-  return d.GX0 + 16.0f * x;
-}
-inline float PlaneToPixelY(const Drill& d, float y) {
-  return d.GY0 - 16.0f * y;
-}
-// Pixel position of a point of the time-distance plane: 3.2 pixels a minute across, 32 pixels
-// per 1000 m up, from the origin DrawWalkPlane set.
-inline float WalkPixelX(const Drill& d, float minutes) {
-  return d.GX0 + 3.2f * minutes;
-}
-inline float WalkPixelY(const Drill& d, float metres) {
-  return d.GY0 - 32.0f * metres / 1000.0f;
-}
+// Draws the time-distance plane of the walking graphs and returns it.
+Plane DrawWalkPlane(Drill& d);
+// The segment of a walk from `from` to `to` (minutes, metres), as overlapping dots.
+void DrawWalkSegment(Runtime& rt, const Plane& plane, CoordinatePair from, CoordinatePair to,
+                     int colour);
+
+// The big judgement mark over the plane's origin: a circle when right, else a cross.
+void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, bool right);
+
+// What a point entry asks for.
+struct PointRequest {
+  int count = 0;                  // points to have in the end, those fixed already included
+  PixelPoint marker;              // where the marker starts
+  std::vector<PixelPoint> fixed;  // points fixed before the entry starts
+  // The names of points 1, 2, … : each fixed point is named beside its disc and listed with its
+  // coordinates. Without names the points are discs only.
+  std::vector<std::string> names;
+};
+// A point the pupil fixed: where its disc is and its coordinate text "(x,y)".
+struct EnteredPoint {
+  PixelPoint pixel;
+  std::string text;
+};
+// Takes the points on the plane: arrow keys move the marker by one unit inside the plane, Enter
+// fixes a point. Returns every point, those fixed before included, in order.
+std::vector<EnteredPoint> EnterPoints(Drill& d, const Plane& plane, const PointRequest& request);
+// `count` points with the marker at the origin and no point fixed yet.
+std::vector<EnteredPoint> EnterPointsFromOrigin(Drill& d, const Plane& plane, int count,
+                                                std::vector<std::string> names = {});
+// The points' coordinate texts joined in entry order, as a judgement traces them.
+std::string EnteredPointTexts(std::span<const EnteredPoint> points);
+// Entered points against the pairs of a value table, in any order: entry k is true when point k
+// is one of the pairs and no earlier point was that pair. As many points as pairs, all true,
+// means every pair was entered; a point entered twice leaves a pair out.
+std::vector<bool> MatchEnteredPoints(std::span<const EnteredPoint> points,
+                                     std::span<const CoordinatePair> pairs);
+// "(x,y)" read back to its coordinates; nothing for an empty text.
+std::optional<CoordinatePair> ParsePointText(const std::string& text);
 
 // The texts of the standard plane, from its origin: the axis names and the scale numbers.
 struct PlaneText {
@@ -84,10 +101,11 @@ struct InkBox {
 InkBox TextInk(const std::string& text, float x, float y);
 // Where the name of the point at pixel (px, py) of the standard plane goes: above and left of
 // it, unless that meets the plane's axes, scale numbers or axis names.
-std::pair<float, float> PointNamePlace(const Drill& d, float px, float py, const std::string& name);
+std::pair<float, float> PointNamePlace(const Plane& plane, float px, float py,
+                                       const std::string& name);
 // The x of a graph's label at (x, y), moved `away` (+1 or -1) a pixel at a time, as little as
 // clears the plane's axes, scale numbers and axis names.
-float GraphLabelX(const Drill& d, float x, float y, const std::string& label, float away);
+float GraphLabelX(const Plane& plane, float x, float y, const std::string& label, float away);
 
 // Draws a scale label whose numbers are spaced with half-width blanks: each blank-free piece is
 // rendered where a layout of 16 pixels per character, blanks included, puts it.

@@ -2,6 +2,7 @@
 // and fixes points with Enter.
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/errors/errors.hpp"
@@ -18,96 +19,102 @@ float Clamp(float v, float low, float high) {
   return v < low ? low : (v > high ? high : v);
 }
 
-// Fixed point k as a disc with its name above it (no name when HYOUJI = 0).
-void DrawFixedPoint(Drill& d, int k) {
-  const float x = d.G[1][k], y = d.G[2][k];
-  d.rt.DrawCircle(x, y, 4, 15, CircleFill::Filled);
-  if (d.HYOUJI != 1) return;
-  const auto [name_x, name_y] = PointNamePlace(d, x, y, d.T_s[10 + k]);
-  RenderAt(d, name_x, name_y, 15, d.T_s[10 + k]);
+// Fixed point k (from 1) as a disc, with its name beside it when the points are named.
+void DrawFixedPoint(Drill& d, const Plane& plane, const PointRequest& request,
+                    const std::vector<EnteredPoint>& points, int k) {
+  const PixelPoint at = points[static_cast<size_t>(k - 1)].pixel;
+  d.rt.DrawCircle(at.x, at.y, 4, 15, CircleFill::Filled);
+  if (request.names.empty()) return;
+  const std::string& name = request.names.at(static_cast<size_t>(k - 1));
+  const auto [name_x, name_y] = PointNamePlace(plane, at.x, at.y, name);
+  RenderAt(d, name_x, name_y, 15, name);
+}
+
+std::string PointText(const Plane& plane, PixelPoint at) {
+  return "(" + NumberText((at.x - plane.origin_x) / 16) + "," +
+         NumberText((plane.origin_y - at.y) / 16) + ")";
 }
 
 }  // namespace
 
-void EnterPoints(Drill& d) {
+std::vector<EnteredPoint> EnterPoints(Drill& d, const Plane& plane, const PointRequest& request) {
+  std::vector<EnteredPoint> points;
+  for (const PixelPoint& at : request.fixed) points.push_back({at, PointText(plane, at)});
+  const auto fixed_count = [&points] { return static_cast<int>(points.size()); };
+  PixelPoint marker = request.marker;
   // The marker shows where it starts, so the pupil sees what the arrow keys move.
-  if (d.P1 < d.KOSUU) d.rt.DrawCircle(d.GX, d.GY, 4, 15, CircleFill::Filled);
-  const TapScope taps(d, TapOnPlane(d));
-  while (d.P1 < d.KOSUU) {
+  if (fixed_count() < request.count) d.rt.DrawCircle(marker.x, marker.y, 4, 15, CircleFill::Filled);
+  const TapScope taps(d, TapOnPlane(plane, marker));
+  while (fixed_count() < request.count) {
     std::string key;
     while ((key = d.rt.ReadKey()).empty()) {
     }
-    d.rt.DrawCircle(d.GX, d.GY, 4, 0, CircleFill::Filled);
+    d.rt.DrawCircle(marker.x, marker.y, 4, 0, CircleFill::Filled);
     DrawStandardPlane(d);
-    if (key == kRight) d.GX += 16;
-    if (key == kLeft) d.GX -= 16;
-    if (key == kUp) d.GY -= 16;
-    if (key == kDown) d.GY += 16;
-    d.GX = Clamp(d.GX, d.GX1, d.GX2);
-    d.GY = Clamp(d.GY, d.GY1, d.GY2);
-    for (int k = 1; k <= d.P1; ++k) DrawFixedPoint(d, k);
+    if (key == kRight) marker.x += 16;
+    if (key == kLeft) marker.x -= 16;
+    if (key == kUp) marker.y -= 16;
+    if (key == kDown) marker.y += 16;
+    marker.x = Clamp(marker.x, plane.left, plane.right);
+    marker.y = Clamp(marker.y, plane.top, plane.bottom);
+    for (int k = 1; k <= fixed_count(); ++k) DrawFixedPoint(d, plane, request, points, k);
     // The marker moves over everything on the plane and is wiped at the next key.
     d.rt.BeginGroup(DrawGroup::Mark);
-    d.rt.DrawCircle(d.GX, d.GY, 4, 15, CircleFill::Filled);
+    d.rt.DrawCircle(marker.x, marker.y, 4, 15, CircleFill::Filled);
     d.rt.EndGroup(DrawGroup::Mark);
     if (key != kEnter) continue;
 
-    d.P1 += 1;
-    const int p = static_cast<int>(d.P1);
-    d.G[1][p] = d.GX;
-    d.G[2][p] = d.GY;
-    DrawFixedPoint(d, p);
-    d.KKAI_s[p] =
-        "(" + NumberText((d.GX - d.GX0) / 16) + "," + NumberText((d.GY0 - d.GY) / 16) + ")";
-    if (d.HYOUJI == 1) RenderAt(d, 112, 180 + 36.0f * d.P1, 15, d.T_s[10 + p] + d.KKAI_s[p]);
+    points.push_back({marker, PointText(plane, marker)});
+    const int p = fixed_count();
+    DrawFixedPoint(d, plane, request, points, p);
+    if (!request.names.empty()) {
+      RenderAt(d, 112, 180 + 36.0f * static_cast<float>(p), 15,
+               request.names.at(static_cast<size_t>(p - 1)) + points.back().text);
+    }
   }
-  for (int k = 1; k <= d.KOSUU; ++k) d.G[1][k] = d.G[2][k] = 0;
-  d.HYOUJI = 0;
-  d.P1 = 0;
+  return points;
 }
 
-void EnterPointsFromOrigin(Drill& d, int count, int show_names) {
-  d.P1 = 0;
-  d.GX = d.GX0;
-  d.GY = d.GY0;
-  d.KOSUU = count;
-  d.HYOUJI = show_names;
-  EnterPoints(d);
+std::vector<EnteredPoint> EnterPointsFromOrigin(Drill& d, const Plane& plane, int count,
+                                                std::vector<std::string> names) {
+  return EnterPoints(d, plane,
+                     {.count = count,
+                      .marker = {plane.origin_x, plane.origin_y},
+                      .fixed = {},
+                      .names = std::move(names)});
 }
 
-std::string EnteredPointTexts(const Drill& d, int count) {
+std::string EnteredPointTexts(std::span<const EnteredPoint> points) {
   std::string all;
-  for (int k = 1; k <= count; ++k) all += d.KKAI_s[k];
+  for (const EnteredPoint& point : points) all += point.text;
   return all;
 }
 
-std::vector<bool> MatchEnteredPoints(Drill& d, int count, std::span<const CoordinatePair> pairs) {
-  std::vector<bool> matched(static_cast<size_t>(count), false);
+std::vector<bool> MatchEnteredPoints(std::span<const EnteredPoint> points,
+                                     std::span<const CoordinatePair> pairs) {
+  std::vector<bool> matched(points.size(), false);
   std::vector<bool> taken(pairs.size(), false);
-  for (int k = 1; k <= count; ++k) {
-    d.AA_s = d.KKAI_s[k];
-    ParsePointText(d);
+  for (size_t k = 0; k < points.size(); ++k) {
+    const std::optional<CoordinatePair> at = ParsePointText(points[k].text);
+    if (!at) continue;
     for (size_t i = 0; i < pairs.size(); ++i) {
-      if (taken[i] || pairs[i].x != d.P1 || pairs[i].y != d.P2) continue;
+      if (taken[i] || pairs[i].x != at->x || pairs[i].y != at->y) continue;
       taken[i] = true;
-      matched[static_cast<size_t>(k - 1)] = true;
+      matched[k] = true;
       break;
     }
   }
   return matched;
 }
 
-void ParsePointText(Drill& d) {
-  if (d.AA_s.empty()) return;
-  const std::string inner = MidChars(d.AA_s, 2, CharacterCount(d.AA_s) - 2);
+std::optional<CoordinatePair> ParsePointText(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  const std::string inner = MidChars(text, 2, CharacterCount(text) - 2);
   const int comma = FindChars(inner, ",");
-  if (comma == 0) {  // never made by EnterPoints; read as a point on the x axis
-    d.P1 = ToNumber(inner);
-    d.P2 = 0;
-    return;
-  }
-  d.P1 = ToNumber(LeftChars(inner, comma - 1));
-  d.P2 = ToNumber(MidChars(inner, comma + 1, CharacterCount(inner) - comma));
+  // Never made by EnterPoints; read as a point on the x axis.
+  if (comma == 0) return CoordinatePair{ToNumber(inner), 0};
+  return CoordinatePair{ToNumber(LeftChars(inner, comma - 1)),
+                        ToNumber(MidChars(inner, comma + 1, CharacterCount(inner) - comma))};
 }
 
 }  // namespace drill

@@ -1,4 +1,5 @@
-// The standard plane, x and y from -10 to 10 at 16 pixels per unit, and a labelled point on it.
+// The standard plane, x and y from -10 to 10 at 16 pixels per unit, a labelled point on it and
+// the judgement mark over its origin.
 #include <iterator>
 
 #include "framework/planes/planes.hpp"
@@ -6,58 +7,67 @@
 
 namespace drill {
 
-void DrawStandardPlane(Drill& d) {
-  d.GX0 = 800;
-  d.GY0 = 340;
-  d.GX1 = d.GX0 - 160;
-  d.GY1 = d.GY0 - 160;
-  d.GX2 = d.GX0 + 160;
-  d.GY2 = d.GY0 + 160;
+Plane DrawStandardPlane(Drill& d) {
+  const Plane& p = kStandardPlane;
 
   d.rt.BeginGroup(DrawGroup::Figure);
   d.rt.BeginGroup(DrawGroup::Grid);
   for (int i = 0; i <= 20; ++i) {
-    const float x = d.GX1 + 16.0f * static_cast<float>(i);
-    d.rt.DrawLine(x, d.GY1, x, d.GY2, 10, Shape::Line, LineStyle::Dotted);
+    const float x = p.left + 16.0f * static_cast<float>(i);
+    d.rt.DrawLine(x, p.top, x, p.bottom, 10, Shape::Line, LineStyle::Dotted);
   }
   for (int i = 0; i <= 20; ++i) {
-    const float y = d.GY1 + 16.0f * static_cast<float>(i);
-    d.rt.DrawLine(d.GX1, y, d.GX2, y, 10, Shape::Line, LineStyle::Dotted);
+    const float y = p.top + 16.0f * static_cast<float>(i);
+    d.rt.DrawLine(p.left, y, p.right, y, 10, Shape::Line, LineStyle::Dotted);
   }
   d.rt.EndGroup(DrawGroup::Grid);
-  d.rt.DrawLine(d.GX0, d.GY1, d.GX0, d.GY2, 3, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(d.GX1, d.GY0, d.GX2, d.GY0, 3, Shape::Line, LineStyle::Solid);
+  d.rt.DrawLine(p.origin_x, p.top, p.origin_x, p.bottom, 3, Shape::Line, LineStyle::Solid);
+  d.rt.DrawLine(p.left, p.origin_y, p.right, p.origin_y, 3, Shape::Line, LineStyle::Solid);
 
   // The axis's name, then its scale: the last digit of each number stands on its grid line,
   // -10 on 640, 0 on 800, 10 on 960.
-  auto draw_texts = [&d](int from, int to) {
+  auto draw_texts = [&d, &p](int from, int to) {
     for (int i = from; i < to; ++i) {
       const PlaneText& t = kStandardPlaneTexts[i];
-      RenderAt(d, d.GX0 + t.dx, d.GY0 + t.dy, t.colour, t.text);
+      RenderAt(d, p.origin_x + t.dx, p.origin_y + t.dy, t.colour, t.text);
     }
   };
   draw_texts(0, kStandardPlaneTextsBeforeFives);
 
   // The lines through the +-5 marks come after the scale and may cross it.
   d.rt.BeginGroup(DrawGroup::Grid);
-  d.rt.DrawLine(d.GX1 + 80, d.GY1, d.GX1 + 80, d.GY2, 10, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(d.GX0 + 80, d.GY1, d.GX0 + 80, d.GY2, 10, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(d.GX1, d.GY1 + 80, d.GX2, d.GY1 + 80, 10, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(d.GX1, d.GY0 + 80, d.GX2, d.GY0 + 80, 10, Shape::Line, LineStyle::Solid);
+  d.rt.DrawLine(p.left + 80, p.top, p.left + 80, p.bottom, 10, Shape::Line, LineStyle::Solid);
+  d.rt.DrawLine(p.origin_x + 80, p.top, p.origin_x + 80, p.bottom, 10, Shape::Line,
+                LineStyle::Solid);
+  d.rt.DrawLine(p.left, p.top + 80, p.right, p.top + 80, 10, Shape::Line, LineStyle::Solid);
+  d.rt.DrawLine(p.left, p.origin_y + 80, p.right, p.origin_y + 80, 10, Shape::Line,
+                LineStyle::Solid);
   d.rt.EndGroup(DrawGroup::Grid);
 
   // The y axis's name and scale: the last digit of each number starts on the axis.
   draw_texts(kStandardPlaneTextsBeforeFives, static_cast<int>(std::size(kStandardPlaneTexts)));
   d.rt.EndGroup(DrawGroup::Figure);
+  return p;
 }
 
-void PlotLabelledPoint(Drill& d) {
-  DrawStandardPlane(d);
-  d.GX = PlaneToPixelX(d, d.XG);
-  d.GY = PlaneToPixelY(d, d.YG);
-  d.rt.DrawCircle(d.GX, d.GY, 4, d.CCC2, CircleFill::Filled);
-  const auto [x, y] = PointNamePlace(d, d.GX, d.GY, d.AAA_s);
-  RenderAt(d, x, y, 15, d.AAA_s);
+void PlotLabelledPoint(Drill& d, const Plane& plane, CoordinatePair point, int colour,
+                       const std::string& name) {
+  const PixelPoint at = plane.Pixel(point);
+  d.rt.DrawCircle(at.x, at.y, 4, colour, CircleFill::Filled);
+  const auto [x, y] = PointNamePlace(plane, at.x, at.y, name);
+  RenderAt(d, x, y, 15, name);
+}
+
+void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, bool right) {
+  const float x = plane.origin_x, y = plane.origin_y;
+  rt.BeginGroup(DrawGroup::Mark);
+  if (right) {
+    rt.DrawCircle(x, y, 32, 5, CircleFill::Outline);
+  } else {
+    rt.DrawLine(x - 32, y - 27, x + 32, y + 27, 5);
+    rt.DrawLine(x - 32, y + 27, x + 32, y - 27, 5);
+  }
+  rt.EndGroup(DrawGroup::Mark);
 }
 
 }  // namespace drill

@@ -8,61 +8,56 @@ namespace {
 
 // Vertical lines every `step` pixels from the origin (`columns` + 1 of them) and horizontal ones
 // (`rows` + 1), all across the first quadrant, in the grid colour.
-void WalkGrid(Drill& d, float step, int columns, int rows, LineStyle style) {
+void WalkGrid(Runtime& rt, const Plane& p, float step, int columns, int rows, LineStyle style) {
   for (int i = 0; i <= columns; ++i) {
-    const float x = d.GX0 + step * static_cast<float>(i);
-    d.rt.DrawLine(x, d.GY0, x, d.GY1, 10, Shape::Line, style);
+    const float x = p.origin_x + step * static_cast<float>(i);
+    rt.DrawLine(x, p.origin_y, x, p.top, 10, Shape::Line, style);
   }
   for (int i = 0; i <= rows; ++i) {
-    const float y = d.GY0 - step * static_cast<float>(i);
-    d.rt.DrawLine(d.GX0, y, d.GX1, y, 10, Shape::Line, style);
+    const float y = p.origin_y - step * static_cast<float>(i);
+    rt.DrawLine(p.origin_x, y, p.right, y, 10, Shape::Line, style);
   }
 }
 
 }  // namespace
 
-void DrawWalkPlane(Drill& d) {
-  d.GX0 = 800;
-  d.GY0 = 404;
-  d.GX1 = d.GX0 + 288;  // right edge
-  d.GY1 = d.GY0 - 256;  // top edge
-  d.GX2 = 800;
-  d.GY2 = 404;
+Plane DrawWalkPlane(Drill& d) {
+  const Plane& p = kWalkPlane;
 
   d.rt.BeginGroup(DrawGroup::Figure);
   d.rt.BeginGroup(DrawGroup::Grid);
-  WalkGrid(d, 16, 18, 16, LineStyle::Dotted);
-  WalkGrid(d, 32, 9, 8, LineStyle::Solid);  // every 10 minutes and every 1000 m
+  WalkGrid(d.rt, p, 16, 18, 16, LineStyle::Dotted);
+  WalkGrid(d.rt, p, 32, 9, 8, LineStyle::Solid);  // every 10 minutes and every 1000 m
   d.rt.EndGroup(DrawGroup::Grid);
-  d.rt.DrawLine(d.GX0, d.GY1, d.GX0, d.GY0, 3, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(d.GX1, d.GY0, d.GX0, d.GY0, 3, Shape::Line, LineStyle::Solid);
+  d.rt.DrawLine(p.origin_x, p.top, p.origin_x, p.origin_y, 3, Shape::Line, LineStyle::Solid);
+  d.rt.DrawLine(p.right, p.origin_y, p.origin_x, p.origin_y, 3, Shape::Line, LineStyle::Solid);
 
   // "30" ends on the 30-minute line (x = 896), "60" on the 60-minute line (x = 992).
-  RenderSpacedLabel(d, d.GX0 - 16, d.GY0 + 4, 13, "O     30    60    X");
-  RenderAt(d, d.GX0 - 8, d.GY1 - 24, 13, "Y");
+  RenderSpacedLabel(d, p.origin_x - 16, p.origin_y + 4, 13, "O     30    60    X");
+  RenderAt(d, p.origin_x - 8, p.top - 24, 13, "Y");
   static constexpr const char* kMetres[] = {"1000", "2000", "3000", "4000", "5000", "6000", "7000"};
   for (int n = 7; n >= 1; --n)
-    RenderAt(d, d.GX0 - 64, d.GY0 - 32.0f * static_cast<float>(n) - 8, 13, kMetres[n - 1]);
+    RenderAt(d, p.origin_x - 64, p.origin_y - 32.0f * static_cast<float>(n) - 8, 13,
+             kMetres[n - 1]);
   d.rt.EndGroup(DrawGroup::Figure);
+  return p;
 }
 
-void DrawWalkSegment(Drill& d) {
-  // A segment without length has no slope: it is its one point, and the line through it is taken
-  // as level so that AA and BB stay numbers.
-  if (d.AA2 == d.AA1) {
-    d.AA = 0;
-    d.BB = d.BB1;
-    d.rt.DrawCircle(WalkPixelX(d, d.AA1), WalkPixelY(d, d.BB1), 1, d.CCC2, CircleFill::Filled);
+void DrawWalkSegment(Runtime& rt, const Plane& plane, CoordinatePair from, CoordinatePair to,
+                     int colour) {
+  // A segment without length is its one point.
+  if (to.x == from.x) {
+    rt.DrawCircle(plane.PixelX(from.x), plane.PixelY(from.y), 1, colour, CircleFill::Filled);
     return;
   }
-  d.AA = (d.BB2 - d.BB1) / (d.AA2 - d.AA1);
-  d.BB = d.BB1 - d.AA1 * (d.BB2 - d.BB1) / (d.AA2 - d.AA1);
+  const float slope = (to.y - from.y) / (to.x - from.x);
+  const float intercept = from.y - from.x * (to.y - from.y) / (to.x - from.x);
   constexpr int kSteps = 5000;
-  const float step = (d.AA2 - d.AA1) / static_cast<float>(kSteps);
+  const float step = (to.x - from.x) / static_cast<float>(kSteps);
   for (int i = 0; i <= kSteps; ++i) {
-    const float x = d.AA1 + static_cast<float>(i) * step;
-    const float y = d.AA * x + d.BB;
-    d.rt.DrawCircle(WalkPixelX(d, x), WalkPixelY(d, y), 1, d.CCC2, CircleFill::Filled);
+    const float x = from.x + static_cast<float>(i) * step;
+    const float y = slope * x + intercept;
+    rt.DrawCircle(plane.PixelX(x), plane.PixelY(y), 1, colour, CircleFill::Filled);
   }
 }
 

@@ -52,9 +52,12 @@ class PlanesTest : public testing::TracedDrill {
       if (line.rfind("render ", 0) == 0) out.push_back(line.substr(7));
     return out;
   }
-  Floats Frame() const { return {d.GX0, d.GY0, d.GX1, d.GY1, d.GX2, d.GY2}; }
   void Reset() { ResetTrace(); }
 };
+
+Floats Frame(const Plane& p) {
+  return {p.origin_x, p.origin_y, p.left, p.top, p.right, p.bottom};
+}
 
 void ExpectAt(const Event& e, float x, float y) {
   EXPECT_NEAR(e.n[0], x, 0.01) << e.rest;
@@ -62,8 +65,9 @@ void ExpectAt(const Event& e, float x, float y) {
 }
 
 TEST_F(PlanesTest, StandardPlaneGridAxesAndScale) {
-  DrawStandardPlane(d);
-  EXPECT_EQ(Frame(), (Floats{800, 340, 640, 180, 960, 500}));
+  const Plane plane = DrawStandardPlane(d);
+  EXPECT_EQ(Frame(plane), (Floats{800, 340, 640, 180, 960, 500}));
+  EXPECT_EQ((Floats{plane.PixelX(3), plane.PixelY(-2)}), (Floats{848, 372}));
   EXPECT_EQ(CountLines(10, "line dotted"), 21u + 21);
   EXPECT_EQ(CountLines(10, "line solid"), 4u);
   const auto lines = Take("line");
@@ -83,22 +87,18 @@ TEST_F(PlanesTest, StandardPlaneGridAxesAndScale) {
   EXPECT_TRUE(Take("circle").empty());
 }
 
-TEST_F(PlanesTest, LabelledPointRedrawsPlaneAndMarksPoint) {
-  d.XG = 3;
-  d.YG = -2;
-  d.CCC2 = 12;
-  d.AAA_s = "A";
-  PlotLabelledPoint(d);
-  EXPECT_EQ((Floats{d.GX, d.GY}), (Floats{848, 372}));
+TEST_F(PlanesTest, LabelledPointIsADiscNamedAboveLeft) {
+  const Plane plane = DrawStandardPlane(d);
+  Reset();
+  PlotLabelledPoint(d, plane, {3, -2}, 12, "A");
   const auto circles = Take("circle");
   ASSERT_EQ(circles.size(), 1u);
   EXPECT_EQ(circles[0].n, (Floats{848, 372, 4, 12, 1}));
-  EXPECT_EQ(Renders().back(), "832 352 15 A");
-  EXPECT_EQ(CountLines(10, "line dotted"), 42u);
+  EXPECT_EQ(Renders(), (Texts{"832 352 15 A"}));
 }
 
 TEST_F(PlanesTest, ClippingEndsEveryLineOnTheSquare) {
-  DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d);
   struct Case {
     float a, b, x1, y1, x2, y2;
   };
@@ -107,12 +107,10 @@ TEST_F(PlanesTest, ClippingEndsEveryLineOnTheSquare) {
                         Case{0.5f, 1, -10, -4, 10, 6},  // left edge to right edge
                         Case{-0.5f, 12, 4, 10, 10, 7},  // top edge to right edge
                         Case{0, 4, -10, 4, 10, 4}}) {   // level: no division by the slope
-    d.AA = c.a;
-    d.BB = c.b;
-    ClipLineToPlane(d);
+    const ClippedLine line = ClipLineToPlane(plane, c.a, c.b);
     SCOPED_TRACE(::testing::Message() << "y = " << c.a << "x + " << c.b);
-    const Floats got{d.G[1][3], d.G[2][3], d.G[1][4], d.G[2][4],
-                     d.G[1][1], d.G[2][1], d.G[1][2], d.G[2][2]};
+    const Floats got{line.from.x,       line.from.y,       line.to.x,       line.to.y,
+                     line.pixel_from.x, line.pixel_from.y, line.pixel_to.x, line.pixel_to.y};
     const Floats want{
         c.x1, c.y1, c.x2, c.y2, 800 + 16 * c.x1, 340 - 16 * c.y1, 800 + 16 * c.x2, 340 - 16 * c.y2};
     for (size_t i = 0; i < want.size(); ++i) EXPECT_NEAR(got[i], want[i], 1e-3) << i;
@@ -128,24 +126,19 @@ TEST_F(PlanesTest, SolidLineIsLabelledAboveItsUpperEnd) {
   for (const Case& c : {Case{3, 0, "837.3333 148 5 Y=X"}, Case{-2, 3, "728 148 5 Y=X"},
                         Case{0, 4, "624 244 5 Y=X"}}) {
     Reset();
-    d.AA = c.a;
-    d.BB = c.b;
-    d.AAA_s = "Y=X";
-    DrawLineOnPlane(d);
+    const Plane plane = DrawLineOnPlane(d, c.a, c.b, "Y=X");
+    const ClippedLine line = ClipLineToPlane(plane, c.a, c.b);
     ASSERT_EQ(CountLines(15, "line solid"), 1u);
-    EXPECT_EQ(Take("line").back().n, (Floats{d.G[1][1], d.G[2][1], d.G[1][2], d.G[2][2], 15}));
+    EXPECT_EQ(Take("line").back().n,
+              (Floats{line.pixel_from.x, line.pixel_from.y, line.pixel_to.x, line.pixel_to.y, 15}));
     EXPECT_EQ(Renders().back(), c.label);
   }
 }
 
 TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
-  DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d);
   Reset();
-  d.AA = 3;
-  d.BB = 0;
-  d.KOSUU = 1000;
-  d.AAA_s = "Y=3X";
-  DrawLineByDots(d);
+  DrawLineByDots(d, plane, 3, 0, 1000, "Y=3X");
   auto dots = Take("circle");
   ASSERT_EQ(dots.size(), 1001u);
   ExpectAt(dots.front(), 800 - 160.0f / 3, 500);
@@ -155,8 +148,7 @@ TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
   EXPECT_EQ(Renders().back(), "837.3333 148 5 Y=3X");
 
   Reset();
-  d.KOSUU = 0;  // no intervals: the start point alone, no NaN
-  DrawLineByDots(d);
+  DrawLineByDots(d, plane, 3, 0, 0, "Y=3X");  // no intervals: the start point alone, no NaN
   dots = Take("circle");
   ASSERT_EQ(dots.size(), 1u);
   ExpectAt(dots[0], 800 - 160.0f / 3, 500);
@@ -165,14 +157,9 @@ TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
 class RestrictedLineTest : public PlanesTest {
  protected:
   std::vector<Event> Draw(float a, float b, float from, float to) {
-    DrawStandardPlane(d);
+    const Plane plane = DrawStandardPlane(d);
     Reset();
-    d.AA = a;
-    d.BB = b;
-    d.AA1 = from;
-    d.AA2 = to;
-    d.CCC2 = 14;
-    DrawRestrictedLine(d);
+    DrawRestrictedLine(rt, plane, a, b, from, to, 14);
     return Take("circle");
   }
 };
@@ -191,12 +178,10 @@ TEST_F(RestrictedLineTest, SolidInsideDottedOutsideWhicheverOrderTheBounds) {
   const std::string in_order = trace.str();
   Draw(1, 0, 4, -2);
   EXPECT_EQ(trace.str(), in_order);
-  EXPECT_EQ((Floats{d.AA1, d.AA2}), (Floats{-2, 4}));
 }
 
 TEST_F(RestrictedLineTest, BoundsAreCutToThePlane) {
   auto dots = Draw(1, 0, -15, 4);
-  EXPECT_EQ(d.AA1, -10);
   ASSERT_EQ(dots.size(), 5001u + 1 + 31);  // the left side shrinks to the dot at x = -10
   ExpectAt(dots[5001], 640, 500);
   dots = Draw(1, 0, 10, -2);
@@ -216,13 +201,11 @@ TEST_F(RestrictedLineTest, DotsAboveOrBelowThePlaneAreSkipped) {
 }
 
 TEST_F(PlanesTest, HyperbolaBranchesRunBorderToBorder) {
-  DrawStandardPlane(d);
-  d.HABA = 20;
+  const Plane plane = DrawStandardPlane(d);
   // k = 6: from (-10, -0.6) to (-0.6, -10) and from (0.6, 10) to (10, 0.6); k = -6 mirrored.
   for (const float k : {6.0f, -6.0f}) {
     Reset();
-    d.AA = k;
-    DrawHyperbola(d);
+    DrawHyperbola(rt, plane, k, 20);
     const auto dots = Take("circle");
     ASSERT_EQ(dots.size(), 21u + 21) << k;
     const float s = k > 0 ? 1 : -1;
@@ -234,15 +217,16 @@ TEST_F(PlanesTest, HyperbolaBranchesRunBorderToBorder) {
   }
   for (const float k : {101.0f, -101.0f, 0.0f, 100.0f}) {
     Reset();
-    d.AA = k;
-    DrawHyperbola(d);
+    DrawHyperbola(rt, plane, k, 20);
     EXPECT_EQ(Take("circle").size(), k == 100 ? 42u : 0u) << k;
   }
 }
 
 TEST_F(PlanesTest, WalkPlaneFrameGridAndScale) {
-  DrawWalkPlane(d);
-  EXPECT_EQ(Frame(), (Floats{800, 404, 1088, 148, 800, 404}));
+  const Plane plane = DrawWalkPlane(d);
+  EXPECT_EQ(Frame(plane), (Floats{800, 404, 800, 148, 1088, 404}));
+  // 3.2 pixels a minute, 32 pixels per 1000 m.
+  EXPECT_EQ((Floats{plane.PixelX(30), plane.PixelY(2500)}), (Floats{896, 324}));
   EXPECT_EQ(CountLines(10, "line dotted"), 19u + 17);
   EXPECT_EQ(CountLines(10, "line solid"), 10u + 9);
   EXPECT_EQ(CountLines(3, "line solid"), 2u);
@@ -257,28 +241,19 @@ TEST_F(PlanesTest, WalkPlaneFrameGridAndScale) {
                    "736 268 13 4000", "736 300 13 3000", "736 332 13 2000", "736 364 13 1000"}));
 }
 
-TEST_F(PlanesTest, WalkSegmentLeavesSlopeAndIntercept) {
-  DrawWalkPlane(d);
+TEST_F(PlanesTest, WalkSegmentRunsFromEndToEnd) {
+  const Plane plane = DrawWalkPlane(d);
   Reset();
-  d.AA1 = 10;
-  d.BB1 = 1000;
-  d.AA2 = 30;
-  d.BB2 = 2000;
-  d.CCC2 = 9;
-  DrawWalkSegment(d);
-  EXPECT_EQ((Floats{d.AA, d.BB}), (Floats{50, 500}));
+  DrawWalkSegment(rt, plane, {10, 1000}, {30, 2000}, 9);
   auto dots = Take("circle");
   ASSERT_EQ(dots.size(), 5001u);
   ExpectAt(dots.front(), 832, 372);
   ExpectAt(dots.back(), 896, 340);
   EXPECT_EQ((Floats{dots[2500].n[2], dots[2500].n[3]}), (Floats{1, 9}));
 
-  // A segment without length is its one point; slope and intercept stay numbers.
+  // A segment without length is its one point.
   Reset();
-  d.AA2 = 10;
-  d.BB2 = 3000;
-  DrawWalkSegment(d);
-  EXPECT_TRUE(std::isfinite(d.AA) && std::isfinite(d.BB));
+  DrawWalkSegment(rt, plane, {10, 1000}, {10, 3000}, 9);
   dots = Take("circle");
   ASSERT_EQ(dots.size(), 1u);
   ExpectAt(dots[0], 832, 372);

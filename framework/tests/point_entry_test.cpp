@@ -19,11 +19,10 @@ struct PointEntry : ::testing::Test {
   Drill& d = s.d;
 
   // Draws the plane, types `keys` and enters `count` points from the origin.
-  std::string Enter(const std::string& keys, int count, int names = 0) {
-    DrawStandardPlane(d);
+  std::string Enter(const std::string& keys, int count, std::vector<std::string> names = {}) {
+    const Plane plane = DrawStandardPlane(d);
     s.keys.Type(keys);
-    EnterPointsFromOrigin(d, count, names);
-    return EnteredPointTexts(d, count);
+    return EnteredPointTexts(EnterPointsFromOrigin(d, plane, count, std::move(names)));
   }
 };
 
@@ -57,8 +56,8 @@ TEST(PointEntryScreen, MarkerShowsAtTheOriginFromTheStartAndTheFirstKeyMovesItCl
       seen.push_back(s.rt.surface());
       return seen.size() == 1 ? std::string(c.key) : std::string();
     };
-    DrawStandardPlane(s.d);
-    EXPECT_THROW(EnterPointsFromOrigin(s.d, 2), ScriptEnd);
+    const Plane plane = DrawStandardPlane(s.d);
+    EXPECT_THROW(EnterPointsFromOrigin(s.d, plane, 2), ScriptEnd);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(FirstDifference(seen[0], PlaneWithDisc(800, 340)), "");
     EXPECT_EQ(FirstDifference(seen[1], PlaneWithDisc(c.x, c.y)), "");
@@ -74,25 +73,26 @@ TEST_F(PointEntry, MarkerStopsAtTheBorder) {
   EXPECT_EQ(Enter(keys + "{Enter}", 1), "(-10,10)");
 }
 
-TEST_F(PointEntry, OtherKeysOnlyRedrawAndNothingIsLeftBehind) {
+TEST_F(PointEntry, OtherKeysDoNotMoveTheMarker) {
   EXPECT_EQ(Enter("a5{Space}{BS}{Right}{F1}{Enter}", 1), "(1,0)");
-  EXPECT_EQ(d.P1, 0);
-  EXPECT_EQ(d.HYOUJI, 0);
-  EXPECT_EQ(d.G[1][1], 0);
-  EXPECT_EQ(d.G[2][1], 0);
 }
 
-TEST_F(PointEntry, StartsAtTheOriginWhateverAReadPointLeft) {
-  d.AA_s = "(6,-2)";
-  ParsePointText(d);
-  d.GX = 999;
-  EXPECT_EQ(Enter("{Enter}", 1), "(0,0)");
+// Points fixed before the entry count towards the request, are redrawn at every key and come
+// back first; the marker starts where the request puts it.
+TEST_F(PointEntry, FixedPointsAndTheMarkersStartAreTheRequests) {
+  const Plane plane = DrawStandardPlane(d);
+  s.keys.Type("{Left}{Enter}");
+  const auto points =
+      EnterPoints(d, plane, {.count = 2, .marker = {832, 308}, .fixed = {{816, 324}}, .names = {}});
+  EXPECT_EQ(EnteredPointTexts(points), "(1,1)(1,2)");
+  s.TakeTrace();
+  int fixed_discs = 0;
+  for (const auto& line : s.trace) fixed_discs += line == "circle 816 324 4 15 1";
+  EXPECT_EQ(fixed_discs, 2);  // once for each key
 }
 
 TEST_F(PointEntry, NamedPointsAreLabelledAndListed) {
-  d.T_s[11] = "Ａ";
-  d.T_s[12] = "Ｂ";
-  Enter("{Right}{Right}{Up}{Enter}{Left}{Enter}", 2, 1);
+  Enter("{Right}{Right}{Up}{Enter}{Left}{Enter}", 2, {"Ａ", "Ｂ"});
   s.TakeTrace();
   EXPECT_EQ(s.RenderedAt(112, 216), "Ａ(2,1)");
   EXPECT_EQ(s.RenderedAt(112, 252), "Ｂ(1,1)");
@@ -100,17 +100,24 @@ TEST_F(PointEntry, NamedPointsAreLabelledAndListed) {
   EXPECT_EQ(s.RenderedAt(832 - 16, 324 - 20), "Ａ");
 }
 
-TEST(ParsePointText, ReadsBothCoordinatesAndIgnoresAnEmptyText) {
-  Session s{TestUnit(), 1};
-  Drill& d = s.d;
-  d.AA_s = "(-3,12)";
-  ParsePointText(d);
-  EXPECT_EQ(d.P1, -3);
-  EXPECT_EQ(d.P2, 12);
-  d.AA_s = "";
-  ParsePointText(d);
-  EXPECT_EQ(d.P1, -3);
-  EXPECT_EQ(d.P2, 12);
+TEST(ParsePointText, ReadsBothCoordinatesAndNothingFromAnEmptyText) {
+  const auto read = ParsePointText("(-3,12)");
+  ASSERT_TRUE(read);
+  EXPECT_EQ((std::vector<float>{read->x, read->y}), (std::vector<float>{-3, 12}));
+  EXPECT_FALSE(ParsePointText(""));
+}
+
+// Each pair of a table is matched once, in whatever order the points come.
+TEST(MatchEnteredPoints, EachPairCountsOnce) {
+  const std::vector<CoordinatePair> pairs{{1, 2}, {-1, -2}};
+  const auto match = [&pairs](std::vector<std::string> texts) {
+    std::vector<EnteredPoint> points;
+    for (std::string& text : texts) points.push_back({{}, std::move(text)});
+    return MatchEnteredPoints(points, pairs);
+  };
+  EXPECT_EQ(match({"(-1,-2)", "(1,2)"}), (std::vector<bool>{true, true}));
+  EXPECT_EQ(match({"(1,2)", "(1,2)"}), (std::vector<bool>{true, false}));
+  EXPECT_EQ(match({"(2,4)", "(-1,-2)"}), (std::vector<bool>{false, true}));
 }
 
 }  // namespace

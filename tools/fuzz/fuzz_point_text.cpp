@@ -7,20 +7,16 @@
 
 #include "framework/planes/planes.hpp"
 #include "runtime/numbers.hpp"
-#include "tools/fuzz/fuzz_keys.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace drill;
-  Drill& d = SharedDrill().Start({});
-  d.AA_s.assign(reinterpret_cast<const char*>(data), size);
-  ParsePointText(d);
+  ParsePointText(std::string(reinterpret_cast<const char*>(data), size));
 
   if (size >= 2) {
     const float x = static_cast<float>(data[0] % 21) - 10,
                 y = static_cast<float>(data[1] % 21) - 10;
-    d.AA_s = "(" + NumberText(x) + "," + NumberText(y) + ")";
-    ParsePointText(d);
-    if (d.P1 != x || d.P2 != y) std::abort();
+    const auto read = ParsePointText("(" + NumberText(x) + "," + NumberText(y) + ")");
+    if (!read || read->x != x || read->y != y) std::abort();
   }
   return 0;
 }

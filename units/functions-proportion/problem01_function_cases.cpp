@@ -10,9 +10,8 @@ namespace {
 // T_s[11..14] hold the case texts in the order shown, F_s[1..4] the answer of each position.
 void ShuffleCases(Drill& d) {
   for (int step = 0; step < 3; ++step) {
-    d.P1 = RandomWhole(d, 11, 12);
-    d.P2 = RandomWhole(d, 13, 14);
-    const int top = static_cast<int>(d.P1), bottom = static_cast<int>(d.P2);
+    const int top = static_cast<int>(RandomWhole(d, 11, 12));
+    const int bottom = static_cast<int>(RandomWhole(d, 13, 14));
     // An answer travels with its text.
     std::swap(d.T_s[top], d.T_s[bottom]);
     std::swap(d.F_s[top - 10], d.F_s[bottom - 10]);

@@ -46,10 +46,6 @@ std::string FirstStatementLine(const Drill& d) {
 
 // The sheet with its four cut-off corner squares shaded.
 void DrawBoxSheet(Drill& d) {
-  d.GX0 = 1120;
-  d.GY0 = 72;
-  d.GX1 = 1280;
-  d.GY1 = 232;
   d.rt.DrawLine(1120, 72, 1280, 232, 11, Shape::Box);
   d.rt.DrawLine(1152, 104, 1248, 200, 15, Shape::Box, LineStyle::Dotted);
   for (const auto& [x, y] : {std::pair{1120, 72}, {1248, 72}, {1120, 200}, {1248, 200}}) {
@@ -142,11 +138,9 @@ void DrawBoxGraphGrid(Drill& d) {
   rt.EndGroup(DrawGroup::Figure);
 }
 
-// The point (XG, YG) of the squared paper, with the label AAA_s when there is one.
-void PlotGridPoint(Drill& d) {
-  const float x = 736 + 32 * d.XG, y = 500 - 16 * d.YG;
-  d.rt.DrawCircle(x, y, 4, 9, CircleFill::Filled);
-  if (!d.AAA_s.empty()) RenderAt(d, x - 16, y - 20, 15, d.AAA_s);
+// The point (x, y) of the squared paper.
+void PlotGridPoint(Runtime& rt, float x, float y) {
+  rt.DrawCircle(736 + 32 * x, 500 - 16 * y, 4, 9, CircleFill::Filled);
 }
 
 const std::string kDrawnWhenKeyPressed = "グラフがかけたら、何かキーを押して下さい。";
@@ -179,9 +173,7 @@ Handoff StartGraph(Drill& d) {
 
   for (int i = 1; i <= 10; ++i) {
     if (d.T[i] < 0) continue;
-    d.XG = d.F[i];
-    d.YG = d.T[i];
-    PlotGridPoint(d);
+    PlotGridPoint(d.rt, d.F[i], d.T[i]);
   }
   DrawAnswerPrompt(d, "正解なら１を、間違いなら０を入力");
   return AskForAnswer(d, {.TANI_s = {"  ", "　　", "  ", " 　", " 　"}, .expected = {"1"}});

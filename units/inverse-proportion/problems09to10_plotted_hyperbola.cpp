@@ -1,6 +1,7 @@
 // Problems 9 and 10: the pupil plots four points of a table of y = a/x (a > 0, a < 0) and, once
 // they are right, watches the hyperbola emerge from 20, 40, 100 and 1000 points a branch.
 #include <array>
+#include <span>
 #include <vector>
 
 #include "units/inverse-proportion/problems.hpp"
@@ -58,10 +59,10 @@ void DrawTable(Drill& d, Sign sign) {
 // each other one; SKAI_s is the all-right pattern. With four points for the four pairs, all right
 // means every pair was entered, in any order: a point on the curve but not in the table, or a
 // pair entered twice, leaves a pair out.
-bool EveryPairEntered(Drill& d) {
+bool EveryPairEntered(Drill& d, std::span<const EnteredPoint> points) {
   const std::array<CoordinatePair, kPoints> pairs{
       {{d.T[4], d.F[4]}, {d.T[5], d.F[5]}, {d.T[7], d.F[7]}, {d.T[8], d.F[8]}}};
-  const std::vector<bool> matched = MatchEnteredPoints(d, kPoints, pairs);
+  const std::vector<bool> matched = MatchEnteredPoints(points, pairs);
   d.AINP_s = "";
   d.SKAI_s = "";
   for (const bool match : matched) {
@@ -78,29 +79,14 @@ const std::array<std::string, 4> kPassTexts{"点の個数を２０個にしま�
                                             "点の個数を1000個にします。"};
 
 // The hyperbola drawn from more and more points, a key between the passes.
-void LetTheCurveEmerge(Drill& d) {
+void LetTheCurveEmerge(Drill& d, const Plane& plane) {
   for (size_t pass = 0; pass < kDotsPerBranch.size(); ++pass) {
     RenderAt(d, 160, 306, 13, kPassTexts[pass]);
     RenderAt(d, 160, 360, 9, kPressAnyKey);
     WaitForFreshKey(d);
-    d.AA = d.T[1];
-    d.HABA = kDotsPerBranch[pass];
-    DrawHyperbola(d);
+    DrawHyperbola(d.rt, plane, d.T[1], kDotsPerBranch[pass]);
     d.rt.DrawLine(160, 306, 608, 396, 0, Shape::Fill);
   }
-}
-
-// The big mark of the check, over the origin: a circle when all points are right (FF = 2), else a
-// cross.
-void DrawMarkOverOrigin(Drill& d) {
-  d.rt.BeginGroup(DrawGroup::Mark);
-  if (d.FF == 2) {
-    d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
-  } else {
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
-  }
-  d.rt.EndGroup(DrawGroup::Mark);
 }
 
 Handoff Pose(Drill& d, Sign sign) {
@@ -109,11 +95,11 @@ Handoff Pose(Drill& d, Sign sign) {
   // Looking at the problems shows the table only.
   if (d.FMIRU == 1) return EnterAttemptLoop(d);
 
-  DrawStandardPlane(d);
-  EnterPointsFromOrigin(d, kPoints);
-  d.FF = EveryPairEntered(d) ? 2 : 1;
-  DrawMarkOverOrigin(d);
-  RecordJudgement(d, EnteredPointTexts(d, kPoints));
+  const Plane plane = DrawStandardPlane(d);
+  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
+  d.FF = EveryPairEntered(d, points) ? 2 : 1;
+  DrawMarkOverOrigin(d.rt, plane, d.FF == 2);
+  RecordJudgement(d, EnteredPointTexts(points));
   if (d.FF == 1) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     WaitForFreshKey(d);
@@ -122,7 +108,7 @@ Handoff Pose(Drill& d, Sign sign) {
     return Handoff::Start(d.IM);
   }
 
-  LetTheCurveEmerge(d);
+  LetTheCurveEmerge(d, plane);
   if (sign == Sign::Positive) {
     RenderAt(d, 160, 270, 13, "点を結ぶと2つの曲線になり、双曲線といいます。");
     RenderAt(d, 160, 306, 5, "反比例の関係Y=ﾀ" + d.T_s[1] + "/Xﾀ のグラフは双曲線です。");

@@ -26,11 +26,8 @@ Handoff Pose(Drill& d, Sign sign) {
   // The whole prompt goes: the answer line's erase would take only its lower half.
   d.rt.DrawLine(prompt_x, prompt_y, prompt_right, prompt_y + 16, 0, Shape::Fill);
 
-  DrawStandardPlane(d);
-  d.AA = d.T[1];
-  d.HABA = 1000;
-  d.CCC2 = 15;
-  DrawHyperbola(d);
+  const Plane plane = DrawStandardPlane(d);
+  DrawHyperbola(d.rt, plane, d.T[1], 1000);
   SetUpAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
   RenderAt(d, d.KAIX - 112, d.KAIY - 40, 15, "正解なら１を、間違いなら０を入力");
   return EnterAttemptLoop(d);

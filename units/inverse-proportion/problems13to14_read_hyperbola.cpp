@@ -18,11 +18,8 @@ Handoff Pose(Drill& d, Sign sign) {
   d.F[2] = d.T[1] / 3;
   NumberTextStep(d);
   RenderAt(d, 80, 72, 15, "次のグラフの式を求めなさい。");
-  DrawStandardPlane(d);
-  d.AA = d.T[1];
-  d.HABA = 1000;
-  d.CCC2 = 15;
-  DrawHyperbola(d);
+  const Plane plane = DrawStandardPlane(d);
+  DrawHyperbola(d.rt, plane, d.T[1], 1000);
   return AskForAnswer(
       d, {.TANI_s = {" 式  ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});
 }

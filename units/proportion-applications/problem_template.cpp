@@ -18,9 +18,6 @@ void BeginProblem(Drill& d, float WX2, float WY2) {
     d.TKAI_s[1][k] = "";
     d.KKAI_s[k] = "";
   }
-  for (int row = 1; row <= 2; ++row) {
-    for (int column = 1; column <= 10; ++column) d.G[row][column] = 0;
-  }
 }
 
 void NoHint(Drill&) {}

@@ -47,15 +47,11 @@ void DrawWalkProblem(Drill& d, const std::array<std::string, 3>& questions) {
   for (size_t i = 0; i < questions.size(); ++i) {
     RenderAt(d, 64, 126 + 27 * static_cast<float>(i), 15, questions[i]);
   }
-  DrawWalkPlane(d);
-  d.AA1 = d.T[1];
-  d.BB1 = d.F[1];
-  d.AA2 = d.T[2];
-  d.BB2 = d.F[2];
-  d.CCC2 = 9;
-  DrawWalkSegment(d);
-  d.rt.DrawCircle(WalkPixelX(d, d.T[2]), WalkPixelY(d, d.F[2]), 4, 5, CircleFill::Filled);
-  d.rt.DrawCircle(WalkPixelX(d, d.T[1]), WalkPixelY(d, d.F[1]), 4, 5, CircleFill::Filled);
+  const Plane plane = DrawWalkPlane(d);
+  const CoordinatePair start{d.T[1], d.F[1]}, arrival{d.T[2], d.F[2]};
+  DrawWalkSegment(d.rt, plane, start, arrival, 9);
+  d.rt.DrawCircle(plane.PixelX(arrival.x), plane.PixelY(arrival.y), 4, 5, CircleFill::Filled);
+  d.rt.DrawCircle(plane.PixelX(start.x), plane.PixelY(start.y), 4, 5, CircleFill::Filled);
 }
 
 // What each of the three blanks asks.
@@ -80,15 +76,16 @@ Handoff PoseWalkProblem(Drill& d, const std::array<std::string, 3>& questions,
 
 // Problems 6 and 7 draw one of five cases, never the case of the last start.
 size_t DrawCase(Drill& d) {
+  float walk_case = 0;
   do {
-    d.P1 = RandomWhole(d, 1, 5);
-  } while (RedrawNeeded(d, d.P1));
-  return static_cast<size_t>(d.P1 - 1);
+    walk_case = RandomWhole(d, 1, 5);
+  } while (RedrawNeeded(d, walk_case));
+  return static_cast<size_t>(walk_case - 1);
 }
 
 // The arrival point A on the graph.
 void LabelArrival(Drill& d) {
-  RenderAt(d, WalkPixelX(d, d.T[2]), WalkPixelY(d, d.F[2]), 13, "Ａ");
+  RenderAt(d, kWalkPlane.PixelX(d.T[2]), kWalkPlane.PixelY(d.F[2]), 13, "Ａ");
 }
 
 void DistanceFromGraph(Drill& d, float y) {
@@ -115,9 +112,9 @@ void ShowSpeedResult(Drill& d) {
 Handoff Start5(Drill& d) {
   BeginProblem(d, kFrameRight, kFrameBottom);
   static constexpr std::array<float, 3> kDistances{4000, 4500, 5000};
-  d.P1 = RandomWhole(d, 1, 3);
+  const float distance_case = RandomWhole(d, 1, 3);
   d.T[2] = 50;
-  d.F[2] = kDistances[static_cast<size_t>(d.P1 - 1)];
+  d.F[2] = kDistances[static_cast<size_t>(distance_case - 1)];
   return PoseWalkProblem(d, {kDistanceFirst, kTimeSecond, kSpeedThird},
                          {Asked::Distance, Asked::Time, Asked::Speed},
                          {" ① ", "ｍ　②", "分後  ③分速", "ｍ　", ""});
@@ -144,7 +141,7 @@ void Problem5Hint3(Drill& d) {
 }
 
 // The cases of problems 6 and 7: a point (T(3), F(3)) of the walk and the arrival minutes
-// T(2) (problem 6) or the distance F(2) (problem 7). AA = F(3)/T(3) is the walking speed.
+// T(2) (problem 6) or the distance F(2) (problem 7). F(3)/T(3) is the walking speed.
 struct CaseWithTime {
   float T3, F3, T2;
 };
@@ -152,7 +149,7 @@ struct CaseWithDistance {
   float T3, F3, F2;
 };
 
-// Problem 6: the walk passes (T(3), F(3)) and arrives after T(2) minutes; re-draw value P1.
+// Problem 6: the walk passes (T(3), F(3)) and arrives after T(2) minutes; re-drawn: the case.
 Handoff Start6(Drill& d) {
   static constexpr std::array<CaseWithTime, 5> kCases{
       {{20, 1500, 50}, {20, 1000, 55}, {25, 1000, 55}, {25, 2000, 70}, {40, 3000, 55}}};
@@ -161,8 +158,8 @@ Handoff Start6(Drill& d) {
   d.T[3] = walk.T3;
   d.F[3] = walk.F3;
   d.T[2] = walk.T2;
-  d.AA = d.F[3] / d.T[3];
-  d.F[2] = d.AA * d.T[2];
+  const float speed = d.F[3] / d.T[3];
+  d.F[2] = speed * d.T[2];
   return PoseWalkProblem(d, {kTimeFirst, kSpeedSecond, kDistanceThird},
                          {Asked::Time, Asked::Speed, Asked::Distance},
                          {" ① ", "分後　②分速 ", "ｍ  ③", "ｍ　", ""});
@@ -187,7 +184,7 @@ void Problem6Hint3(Drill& d) {
   RenderAt(d, 80, 468, 13, "③は、　" + d.F_s[2] + "ｍ");
 }
 
-// Problem 7: the walk passes (T(3), F(3)) and ends F(2) metres from home; re-draw value P1.
+// Problem 7: the walk passes (T(3), F(3)) and ends F(2) metres from home; re-drawn: the case.
 Handoff Start7(Drill& d) {
   static constexpr std::array<CaseWithDistance, 5> kCases{
       {{30, 2500, 6000}, {30, 2500, 4000}, {30, 4000, 6000}, {35, 2500, 4000}, {35, 2500, 6000}}};
@@ -196,8 +193,8 @@ Handoff Start7(Drill& d) {
   d.T[3] = walk.T3;
   d.F[3] = walk.F3;
   d.F[2] = walk.F2;
-  d.AA = d.F[3] / d.T[3];
-  d.T[2] = d.F[2] / d.AA;
+  const float speed = d.F[3] / d.T[3];
+  d.T[2] = d.F[2] / speed;
   return PoseWalkProblem(d, {kDistanceFirst, kSpeedSecond, kTimeThird},
                          {Asked::Distance, Asked::Speed, Asked::Time},
                          {" ① ", "ｍ　②分速 ", "ｍ  ③", "分後　", ""});

@@ -1,6 +1,7 @@
 // Problem 1: the pupil marks four given points, one in each quadrant, on the plane in the order
 // A, B, C, D.
 #include <string>
+#include <vector>
 
 #include "units/proportion-graphs/shared_steps.hpp"
 
@@ -27,12 +28,13 @@ Handoff Start(Drill& d) {
   RenderAt(d, 880, 144, 13, "(3,5)を座標、３をX座標、５をY座標　という");
   if (d.FMIRU == 1) return EnterAttemptLoop(d);
 
-  DrawStandardPlane(d);
-  EnterPointsFromOrigin(d, 4, 1);
+  const Plane plane = DrawStandardPlane(d);
+  const std::vector<EnteredPoint> points =
+      EnterPointsFromOrigin(d, plane, 4, {d.T_s[11], d.T_s[12], d.T_s[13], d.T_s[14]});
   // Right only in the order A, B, C, D.
   std::string expected;
   for (int k = 1; k <= 4; ++k) expected += CoordinateText(d, k);
-  MarkEnteredPoints(d, EnteredPointTexts(d, 4) == expected, 4);
+  MarkEnteredPoints(d, plane, EnteredPointTexts(points) == expected, points);
   RenderAt(d, 240, 270, 13, kPressAnyKey);
   return WaitThenGoOn(d);
 }

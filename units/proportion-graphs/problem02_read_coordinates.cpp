@@ -19,11 +19,8 @@ Handoff Start(Drill& d) {
   static const char* const kNames[] = {"Ａ", "Ｂ", "Ｃ", "Ｄ"};
   // Each point redraws the plane first and keeps the points before it.
   for (int k = 1; k <= 4; ++k) {
-    d.XG = d.T[k];
-    d.YG = d.F[k];
-    d.CCC2 = 9;
-    d.AAA_s = kNames[k - 1];
-    PlotLabelledPoint(d);
+    const Plane plane = DrawStandardPlane(d);
+    PlotLabelledPoint(d, plane, {d.T[k], d.F[k]}, 9, kNames[k - 1]);
   }
   return AskForAnswer(d, {.TANI_s = {" Ａ", " Ｂ", " Ｃ", " Ｄ"},
                           .expected = {CoordinateText(d, 1), CoordinateText(d, 2),

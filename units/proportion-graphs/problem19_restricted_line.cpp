@@ -29,13 +29,8 @@ Handoff Start(Drill& d) {
 
   RenderAt(d, 80, 72, 15, "次のグラフについて");
   RenderAt(d, 80, 108, 13, "①XとYの関係を式に表しなさい。　②Xの変域を求めなさい。");
-  DrawStandardPlane(d);
-  d.AA = d.T[1];
-  d.BB = 0;
-  d.CCC2 = 15;
-  d.AA1 = d.T[2];
-  d.AA2 = d.T[3];
-  DrawRestrictedLine(d);
+  const Plane plane = DrawStandardPlane(d);
+  DrawRestrictedLine(d.rt, plane, d.T[1], 0, d.T[2], d.T[3], 15);
   return AskForAnswer(d, {.TANI_s = {" ①式 ", "　②変域　", "  ", " 　"},
                           .expected = {"Y=" + d.T_s[21] + "X", Domain(d)}});
 }
@@ -48,7 +43,7 @@ void Hint1(Drill& d) {
 void Hint2(Drill& d) {
   RenderAt(d, 80, 252, 13, "したがって、　Y=" + d.T_s[21] + "X");
   RenderAt(d, 80, 288, 15, "実線の部分だけがXの変域になる。（変域外は点線）");
-  MarkDomainOnAxis(d);
+  MarkDomainOnAxis(d.rt, kStandardPlane, d.T[2], d.T[3]);  // the graph's plane
 }
 
 void Hint3(Drill& d) {

@@ -47,26 +47,22 @@ Handoff Start(Drill& d, int low, int high) {
   }
   if (d.FMIRU == 1) return EnterAttemptLoop(d);
 
-  DrawStandardPlane(d);
-  EnterPointsFromOrigin(d, kPoints);
+  const Plane plane = DrawStandardPlane(d);
+  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
   // As many points are asked as the table has pairs: right only when every pair is among them,
   // in any order. A point given twice leaves a pair out, however well it lies on the graph.
   std::array<CoordinatePair, kPoints> pairs;
   for (int i = 0; i < kPoints; ++i) pairs[i] = {d.T[11 + i], d.F[11 + i]};
-  const std::vector<bool> matched = MatchEnteredPoints(d, kPoints, pairs);
+  const std::vector<bool> matched = MatchEnteredPoints(points, pairs);
   const bool right = std::find(matched.begin(), matched.end(), false) == matched.end();
-  MarkEnteredPoints(d, right, kPoints);
+  MarkEnteredPoints(d, plane, right, points);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     return WaitThenGoOn(d);
   }
   // The points joined: the graph of the table's formula.
   const std::string formula = "Y=" + d.T_s[1] + "X";
-  d.AA = a;
-  d.BB = 0;
-  d.KOSUU = 1000;
-  d.AAA_s = formula;
-  DrawLineByDots(d);
+  DrawLineByDots(d, plane, a, 0, 1000, formula);
   if (a > 0) {
     RenderAt(d, 160, 270, 13, "点を結ぶと直線になります。");
     RenderAt(d, 160, 306, 5, "この直線を、比例の関係" + formula + " のグラフといいます。");

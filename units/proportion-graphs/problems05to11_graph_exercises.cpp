@@ -2,6 +2,7 @@
 // y = ±(b/d) x (7, 8) on the plane, judged at once; or draw such a graph on paper (9 to 11),
 // see it drawn and judge the drawing.
 #include <string>
+#include <vector>
 
 #include "units/proportion-graphs/shared_steps.hpp"
 
@@ -67,18 +68,17 @@ Handoff TwoPoints(Drill& d, Constant constant) {
       formula + " のグラフが通る２点を示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
   if (d.FMIRU == 1) return EnterAttemptLoop(d);
 
-  DrawStandardPlane(d);
-  EnterPointsFromOrigin(d, 2);
+  const Plane plane = DrawStandardPlane(d);
+  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, 2);
   bool right = true;
-  for (int k = 1; k <= 2; ++k) {
-    d.AA_s = d.KKAI_s[k];
-    ParsePointText(d);
+  for (const EnteredPoint& point : points) {
+    const CoordinatePair at = ParsePointText(point.text).value();
     // Whole coordinates: T(5)·T(1)·x / T(2) is whole exactly when the point is on the graph.
-    const float y = constant == Constant::Whole ? d.T[1] * d.P1 + d.F[1]
-                                                : d.T[5] * d.T[1] * d.P1 / d.T[2] + d.F[1];
-    right = right && d.P2 == y;
+    const float y = constant == Constant::Whole ? d.T[1] * at.x + d.F[1]
+                                                : d.T[5] * d.T[1] * at.x / d.T[2] + d.F[1];
+    right = right && at.y == y;
   }
-  MarkEnteredPoints(d, right, 2);
+  MarkEnteredPoints(d, plane, right, points);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     RenderAt(d, 80, 270, 13, "原点(0,0) を通ります。");
@@ -92,14 +92,10 @@ Handoff TwoPoints(Drill& d, Constant constant) {
     }
     return WaitThenGoOn(d);
   }
-  d.AA = Slope(d, constant);
-  d.BB = d.F[1];
-  d.AAA_s = formula;
   if (constant == Constant::Whole) {
-    d.KOSUU = 1000;
-    DrawLineByDots(d);
+    DrawLineByDots(d, plane, Slope(d, constant), d.F[1], 1000, formula);
   } else {
-    DrawLineOnPlane(d);
+    DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
   }
   RenderAt(d, 240, 360, 9, kPressAnyKey);
   return WaitThenGoOn(d);
@@ -113,11 +109,7 @@ Handoff DrawGraph(Drill& d, Constant constant) {
   RenderAt(d, 80, 108, 13, formula);
   WaitUntilDrawn(d);
   DrawStandardPlane(d);
-  d.AA = Slope(d, constant);
-  d.BB = d.F[1];
-  d.CCC2 = 15;
-  d.AAA_s = formula;
-  DrawLineOnPlane(d);
+  DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
   return AskSelfAssessment(d);
 }
 

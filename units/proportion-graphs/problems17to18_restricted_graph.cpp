@@ -16,13 +16,8 @@ void EndValues(Drill& d) {
 // Once the pupil has drawn: the graph, solid over the domain and dotted outside it.
 Handoff ShowGraphAndAsk(Drill& d) {
   WaitUntilDrawn(d);
-  DrawStandardPlane(d);
-  d.AA = d.T[1];
-  d.BB = d.F[1];
-  d.CCC2 = 15;
-  d.AA1 = d.T[2];
-  d.AA2 = d.T[3];
-  DrawRestrictedLine(d);
+  const Plane plane = DrawStandardPlane(d);
+  DrawRestrictedLine(d.rt, plane, d.T[1], d.F[1], d.T[2], d.T[3], 15);
   return AskSelfAssessment(d);
 }
 
@@ -71,12 +66,12 @@ Handoff Start18(Drill& d) {
 
 void Problem17Hint1(Drill& d) {
   ExplainRestrictedDomain(d, 324);
-  MarkDomainOnAxis(d);
+  MarkDomainOnAxis(d.rt, kStandardPlane, d.T[2], d.T[3]);  // the graph's plane
 }
 
 void Problem18Hint1(Drill& d) {
   ExplainRestrictedDomain(d, 180);
-  MarkDomainOnAxis(d);
+  MarkDomainOnAxis(d.rt, kStandardPlane, d.T[2], d.T[3]);  // the graph's plane
 }
 
 }  // namespace

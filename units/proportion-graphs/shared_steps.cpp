@@ -36,18 +36,12 @@ void DrawFractionalConstant(Drill& d, float sign) {
   d.T[5] = sign;
 }
 
-void MarkEnteredPoints(Drill& d, bool right, int count) {
+void MarkEnteredPoints(Drill& d, const Plane& plane, bool right,
+                       std::span<const EnteredPoint> points) {
   // The mark stands over the plane's middle on purpose.
-  d.rt.BeginGroup(DrawGroup::Mark);
-  if (right) {
-    d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
-  } else {
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
-  }
-  d.rt.EndGroup(DrawGroup::Mark);
+  DrawMarkOverOrigin(d.rt, plane, right);
   d.FF = right ? 2 : 1;
-  RecordJudgement(d, EnteredPointTexts(d, count));
+  RecordJudgement(d, EnteredPointTexts(points));
 }
 
 Handoff WaitThenGoOn(Drill& d) {
@@ -77,11 +71,12 @@ void ExplainRestrictedDomain(Drill& d, float y) {
   RenderAt(d, 80, y + 36, 13, "変域外は点線で表す。");
 }
 
-void MarkDomainOnAxis(Drill& d) {
-  const float left = PlaneToPixelX(d, d.T[2]), right = PlaneToPixelX(d, d.T[3]);
-  d.rt.DrawLine(left, d.GY0, right, d.GY0, 5);
-  d.rt.DrawCircle(left, d.GY0, 4, 5, CircleFill::Filled);
-  d.rt.DrawCircle(right, d.GY0, 4, 5, CircleFill::Filled);
+void MarkDomainOnAxis(Runtime& rt, const Plane& plane, float from, float to) {
+  const float left = plane.PixelX(from), right = plane.PixelX(to);
+  const float axis = plane.origin_y;
+  rt.DrawLine(left, axis, right, axis, 5);
+  rt.DrawCircle(left, axis, 4, 5, CircleFill::Filled);
+  rt.DrawCircle(right, axis, 4, 5, CircleFill::Filled);
 }
 
 }  // namespace drill

@@ -3,6 +3,7 @@
 // self-assessment that ends the drawing exercises.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "units/proportion-applications/problem_template.hpp"
@@ -30,7 +31,8 @@ void DrawFractionalConstant(Drill& d, float sign);
 
 // Marks entered points judged right with a circle around the origin, wrong ones with a cross
 // over it, and records the judgement (FF, the strip and the trace) of their coordinate texts.
-void MarkEnteredPoints(Drill& d, bool right, int count);
+void MarkEnteredPoints(Drill& d, const Plane& plane, bool right,
+                       std::span<const EnteredPoint> points);
 // After a judged point entry: waits for a fresh key, then starts the next problem (the menu after
 // the last one) when the answer was right, else the same problem again with new numbers. Keys
 // typed ahead are dropped before both, so a double Enter cannot skip the result or the next entry.
@@ -42,8 +44,8 @@ void WaitUntilDrawn(Drill& d);
 Handoff AskSelfAssessment(Drill& d);
 
 // Hints for the self-assessed drawing of a restricted line: the rule from (80, y), and the
-// domain marked on the x axis from T(2) to T(3).
+// domain from `from` to `to` marked on the plane's x axis.
 void ExplainRestrictedDomain(Drill& d, float y);
-void MarkDomainOnAxis(Drill& d);
+void MarkDomainOnAxis(Runtime& rt, const Plane& plane, float from, float to);
 
 }  // namespace drill

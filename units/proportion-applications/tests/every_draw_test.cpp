@@ -8,6 +8,7 @@
 
 #include "framework/testing/draws.hpp"
 #include "runtime/text.hpp"
+#include "units/proportion-applications/problem_template.hpp"
 #include "units/proportion-applications/unit.hpp"
 
 namespace drill::testing {
@@ -174,8 +175,18 @@ TEST(EveryDraw, Problem4BalancesTheLever) {
 // The walking-graph checks: the arrival point drawn, the three answers and the speed.
 struct Walk {
   int distance_blank, time_blank, speed_blank;
-  std::vector<std::string> speeds;  // by case P1
+  std::vector<std::string> speeds;  // by case, from 1
+  float (*case_of)(const Drill&);
 };
+
+// Problem 5's case by its distance, 4000, 4500 or 5000 m; problems 6 and 7 keep theirs as the
+// re-draw value.
+float DistanceCase(const Drill& d) {
+  return (d.F[2] - 3500) / 500;
+}
+float RedrawnCase(const Drill& d) {
+  return d.FMAESU;
+}
 
 void CheckWalk(const Session& s, const Walk& walk) {
   const Drill& d = s.d;
@@ -185,7 +196,7 @@ void CheckWalk(const Session& s, const Walk& walk) {
     std::string kind;
     double x, y, r, colour;
     if (fields >> kind >> x >> y >> r >> colour && kind == "circle" && r == 4 && colour == 5)
-      ends.emplace_back((x - d.GX0) / 3.2, (d.GY0 - y) * 1000 / 32);
+      ends.emplace_back((x - kWalkPlane.origin_x) / 3.2, (kWalkPlane.origin_y - y) * 1000 / 32);
   }
   ASSERT_EQ(ends.size(), 2u);
   EXPECT_NEAR(ends[1].first, 0, 1e-3);
@@ -199,7 +210,7 @@ void CheckWalk(const Session& s, const Walk& walk) {
   const auto [num, den] = Fraction(speed);
   EXPECT_EQ(num * std::stol(minutes), std::stol(distance) * den);
   EXPECT_EQ(std::gcd(num, den), 1);
-  EXPECT_EQ(speed, walk.speeds.at(static_cast<size_t>(d.P1 - 1)));
+  EXPECT_EQ(speed, walk.speeds.at(static_cast<size_t>(walk.case_of(d) - 1)));
 }
 
 // Problems 6 and 7 name a point of the walk in hint 2; it lies on the drawn segment.
@@ -210,17 +221,19 @@ void CheckNamedPoint(const Session& s) {
 }
 
 TEST(EveryDraw, Problem5ReadsTheWalkOffTheGraph) {
-  Draws draws{5, {{1}, {2}, {3}}, [](const Drill& d) { return Case{d.P1}; }, {}};
-  ForEveryDraw(draws, [](const Session& s) { CheckWalk(s, {1, 2, 3, {"80", "90", "100"}}); });
+  Draws draws{5, {{1}, {2}, {3}}, [](const Drill& d) { return Case{DistanceCase(d)}; }, {}};
+  ForEveryDraw(draws, [](const Session& s) {
+    CheckWalk(s, {1, 2, 3, {"80", "90", "100"}, DistanceCase});
+  });
 }
 
 TEST(EveryDraw, Problem6NeverRepeatsItsCaseAndMultipliesOut) {
   Draws draws{6,
               {{1}, {2}, {3}, {4}, {5}},
-              [](const Drill& d) { return Case{d.P1}; },
-              [](const Drill& d) { return d.P1; }};
+              [](const Drill& d) { return Case{RedrawnCase(d)}; },
+              RedrawnCase};
   ForEveryDraw(draws, [](const Session& s) {
-    CheckWalk(s, {3, 1, 2, {"75", "50", "40", "80", "75"}});
+    CheckWalk(s, {3, 1, 2, {"75", "50", "40", "80", "75"}, RedrawnCase});
     CheckNamedPoint(s);
     // "Y=v*t=distance"
     const auto worked = NumbersIn(s.RenderedAt(80, 432));
@@ -232,10 +245,10 @@ TEST(EveryDraw, Problem6NeverRepeatsItsCaseAndMultipliesOut) {
 TEST(EveryDraw, Problem7DividesByTheSpeedWithItsReciprocal) {
   Draws draws{7,
               {{1}, {2}, {3}, {4}, {5}},
-              [](const Drill& d) { return Case{d.P1}; },
-              [](const Drill& d) { return d.P1; }};
+              [](const Drill& d) { return Case{RedrawnCase(d)}; },
+              RedrawnCase};
   ForEveryDraw(draws, [](const Session& s) {
-    CheckWalk(s, {1, 3, 2, {"250/3", "250/3", "400/3", "500/7", "500/7"}});
+    CheckWalk(s, {1, 3, 2, {"250/3", "250/3", "400/3", "500/7", "500/7"}, RedrawnCase});
     CheckNamedPoint(s);
     // "X=distance*ﾀq/pﾀ=minutes" with q/p the reciprocal of the speed p/q.
     const auto worked = NumbersIn(s.RenderedAt(80, 486));

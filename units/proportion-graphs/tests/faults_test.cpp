@@ -29,7 +29,7 @@ void GraphsPassTheOrigin(const Pupil& p) {
 }
 
 // Each problem reached after each other one is answered right from what it draws: a point entry
-// counts from the origin (whatever a read point left in P1), the graphs pass the origin
+// counts from the origin, the graphs pass the origin
 // (whatever intercept F(1) was left), and the expected formulas are those the lines show.
 TEST(Faults, EveryProblemAfterEveryOtherIsAnsweredRightFromItsScreen) {
   for (int before = 1; before <= kProblems; ++before) {
