@@ -45,13 +45,9 @@ void ReadNumber(Drill& d) {
       return;
     }
     rt.DrawCircle(d.XX + 8, d.YY + 8, 4, 0, CircleFill::Filled);
-    d.CCC1 = 13;
-    d.A_s = d.I_s;
-    d.X = d.XX;
-    d.Y = d.YY;
-    DrawGlyphString(d);
+    RootState root = RootState::None;
     // Each echoed character moves the caret half a cell: the digits of a number stand tight.
-    d.XX = d.XT - 8;
+    d.XX = DrawGlyphString(rt, {d.XX, d.YY, 13}, d.I_s, root) - 8;
     d.AINP_s += d.I_s;
   }
 }

@@ -72,12 +72,8 @@ Pen RenderText(Runtime& rt, Pen pen, const std::string& text, RootState& root) {
 }
 
 Pen RenderAt(Drill& d, float x, float y, int colour, const std::string& text) {
-  d.X = x;
-  d.Y = y;
-  d.CCC1 = colour;
-  d.AA_s = text;
-  RenderText(d);
-  return {d.X, d.Y, colour};
+  RootState root = RootState::None;
+  return RenderText(d.rt, {x, y, colour}, text, root);
 }
 
 Pen RenderMore(Drill& d, const Pen& end, int colour, const std::string& text) {

@@ -70,15 +70,4 @@ void RootBarCell(Runtime& rt, Pen pen);
 void RootBarFirst(Runtime& rt, Pen pen);
 void TallRootBar(Runtime& rt, Pen pen, RootState root);
 
-// Until every caller passes what these read, the context's fields stand in for their arguments
-// and results.
-void RenderText(Drill& d);
-void RenderMore(Drill& d, int colour, const std::string& text);
-void DrawGlyphString(Drill& d);
-void DrawFraction(Drill& d);
-void DrawTableCell(Drill& d);
-void RootBarCell(Drill& d);
-void RootBarFirst(Drill& d);
-void TallRootBar(Drill& d);
-
 }  // namespace drill
