@@ -88,12 +88,15 @@ struct Drill {
   float answer_right = 0;        // where the finished answer line ends, its blanks' marks included
   float mark_x = 0, mark_y = 0;  // centre of the right/wrong mark beside the answer
 
-  // Renderer.
+  // The renderer takes its pen and root state as arguments; these remain for other parts: AA_s
+  // the point text ParsePointText reads, A_s ReadNumber's line and NumberTextStep's exponent-code
+  // form, B_s and C_s NumberTextStep's working texts.
   std::string AA_s, A_s, B_s, C_s;
-  float X = 0, Y = 0, XT = 0;
-  int CCC1 = 7;
+  // The answer editor's cursor (ReadNumber echoes from there too) and its open root (the number
+  // of a RootState, recorded with each item the editor draws).
+  float X = 0, Y = 0;
   int NROOT = 0;
-  int HABA = 1;
+  int HABA = 1;  // the hyperbola's step count
 
   // Number entry.
   float XX = 0;

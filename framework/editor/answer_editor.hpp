@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/drill.hpp"
+#include "framework/renderer/renderer.hpp"
 
 namespace drill::editor {
 
@@ -86,9 +87,11 @@ class AnswerEditor {
   void BackspaceDenominator();
 
   // Drawing and erasing items.
-  void Draw(Item& item);
+  float Draw(Item& item);
   void Replay(const Item& item, Ink ink);
-  void Paint(const Item& item, int colour);
+  // Draws an item in `colour` from the root state recorded with it; returns where the drawing
+  // ends and leaves the root state after it in `root`.
+  float Paint(const Item& item, int colour, RootState& root);
   void EraseAll(std::vector<Item>& items);
   void EraseFractionInProgress();
   void RedrawAround(const Area& area);

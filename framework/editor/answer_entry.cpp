@@ -65,8 +65,9 @@ EnterResult AnswerEditor::CompleteBlank() {
   const int k = d.KOTAE_SU - d.KOTAE_SU1 + 1;
   d.XW_end[k] = d.X;
   d.YW_end[k] = d.Y;
-  d.AA_s = d.TANI_s[k];
-  RenderText(d);
+  // A blank is finished only with no root open.
+  RootState root = RootState::None;
+  d.X = RenderText(d.rt, {d.X, d.Y, editor::kAnswerColour}, d.TANI_s[k], root).x;
   NoteReach(d.X);
   d.AINP_s = StripRootEnds(d.AINP_s);
   d.KKAI_s[k] = d.AINP_s;

@@ -79,10 +79,10 @@ void AnswerEditor::FinishFraction() {
   fraction.x = d.UBX;
   fraction.y = d.AAY;
   fraction.nroot = d.NROOT;
-  Draw(fraction);
+  const float end = Draw(fraction);
   blank_.push_back(fraction);
   d.AINP_s += std::string(kRootEndMark) + d.UC_s + "/" + d.UB_s + kRootEndMark;
-  d.X = d.XT + kFractionGap;
+  d.X = end + kFractionGap;
   d.Y = d.AAY;
   d.FF = 2;
 }

@@ -12,7 +12,7 @@ bool IsTallRoot(const Item& item) {
   return item.nroot == 22 && item.code == "Q";
 }
 
-// Where an item may have painted, from where it started and where the drawing left XT.
+// Where an item may have painted, from where it started and where its drawing ended.
 Area AreaOf(const Item& item, float xt) {
   const float x = item.x, y = item.y;
   switch (item.kind) {
@@ -46,77 +46,59 @@ Area Area::Union(const Area& other) const {
           std::max(bottom, other.bottom)};
 }
 
-void AnswerEditor::Paint(const Item& item, int colour) {
-  Drill& d = d_;
-  d.CCC1 = colour;
-  d.X = item.x;
-  d.Y = item.y;
-  d.NROOT = item.nroot;
+float AnswerEditor::Paint(const Item& item, int colour, RootState& root) {
+  Runtime& rt = d_.rt;
+  const Pen pen{item.x, item.y, colour};
+  root = static_cast<RootState>(item.nroot);
   switch (item.kind) {
     case Item::Kind::Glyph:
     case Item::Kind::PartGlyph:
-      if (d.NROOT == 1) {
-        RootBarCell(d);
-      } else if (d.NROOT == 11) {
-        RootBarFirst(d);
-        d.NROOT = 1;
-      } else if (item.kind == Item::Kind::Glyph && (d.NROOT == 2 || d.NROOT == 22)) {
+      if (root == RootState::Open) {
+        RootBarCell(rt, pen);
+      } else if (root == RootState::JustOpened) {
+        RootBarFirst(rt, pen);
+        root = RootState::Open;
+      } else if (item.kind == Item::Kind::Glyph &&
+                 (root == RootState::Tall || root == RootState::TallToDraw)) {
         // The tall root's thick bar runs on over everything typed under it in normal mode.
-        TallRootBar(d);
+        TallRootBar(rt, pen, root);
       }
-      d.A_s = item.code;
-      DrawGlyphString(d);
-      break;
+      return DrawGlyphString(rt, pen, item.code, root);
     case Item::Kind::ProvisionalBar:
-      d.A_s = item.code;
-      DrawGlyphString(d);
-      break;
+      return DrawGlyphString(rt, pen, item.code, root);
     case Item::Kind::Fraction:
-      d.A_s = item.code;
-      DrawFraction(d);
-      break;
+      return DrawFraction(rt, pen, item.code, root);
     case Item::Kind::RightMark:
       // A blank's mark stands over its answer on purpose.
-      d.rt.BeginGroup(DrawGroup::Mark);
-      d.rt.DrawCircle(item.x - 8, item.y + 9, 15, colour, CircleFill::Outline);
-      d.rt.EndGroup(DrawGroup::Mark);
-      d.XT = item.x;
-      break;
+      rt.BeginGroup(DrawGroup::Mark);
+      rt.DrawCircle(item.x - 8, item.y + 9, 15, colour, CircleFill::Outline);
+      rt.EndGroup(DrawGroup::Mark);
+      return item.x;
     case Item::Kind::WrongMark:
-      d.rt.BeginGroup(DrawGroup::Mark);
-      d.rt.DrawLine(item.x - 16, item.y, item.x + 16, item.y + 27, colour);
-      d.rt.DrawLine(item.x - 16, item.y + 27, item.x + 16, item.y, colour);
-      d.rt.EndGroup(DrawGroup::Mark);
-      d.XT = item.x;
-      break;
+      rt.BeginGroup(DrawGroup::Mark);
+      rt.DrawLine(item.x - 16, item.y, item.x + 16, item.y + 27, colour);
+      rt.DrawLine(item.x - 16, item.y + 27, item.x + 16, item.y, colour);
+      rt.EndGroup(DrawGroup::Mark);
+      return item.x;
   }
+  return item.x;
 }
 
-// The first drawing: the renderer's results (XT, NROOT) stay for the editor to use; the cursor
-// position is the caller's to move.
-void AnswerEditor::Draw(Item& item) {
-  const float x = d_.X, y = d_.Y;
-  Paint(item, item.colour);
-  d_.X = x;
-  d_.Y = y;
-  d_.CCC1 = kAnswerColour;
-  item.area = AreaOf(item, d_.XT);
+// The first drawing: the root state it leaves is the editor's from now on; the cursor position is
+// the caller's to move, to the returned end if it likes.
+float AnswerEditor::Draw(Item& item) {
+  RootState root = RootState::None;
+  const float end = Paint(item, item.colour, root);
+  d_.NROOT = static_cast<int>(root);
+  item.area = AreaOf(item, end);
   NoteReach(item.area.right);
+  return end;
 }
 
-// Drawing again (or erasing) leaves the editor's state as it was.
+// Drawing again (or erasing) changes nothing of the editor's state.
 void AnswerEditor::Replay(const Item& item, Ink ink) {
-  Drill& d = d_;
-  const float x = d.X, y = d.Y, xt = d.XT;
-  const int nroot = d.NROOT, colour = d.CCC1;
-  const std::string a = d.A_s;
-  Paint(item, ink == Ink::Erased ? 0 : item.colour);
-  d.X = x;
-  d.Y = y;
-  d.XT = xt;
-  d.NROOT = nroot;
-  d.CCC1 = colour;
-  d.A_s = a;
+  RootState root = RootState::None;
+  Paint(item, ink == Ink::Erased ? 0 : item.colour, root);
 }
 
 void AnswerEditor::EraseAll(std::vector<Item>& items) {

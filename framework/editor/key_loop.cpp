@@ -43,7 +43,6 @@ EditorEnd AnswerEditor::Run() {
   Drill& d = d_;
   d.AAX = d.X;
   d.AAY = d.Y;
-  d.CCC1 = kAnswerColour;
   blank_start_ = d.X;
   blank_reach_ = d.X;
   Restart();
@@ -146,9 +145,9 @@ void AnswerEditor::AcceptNormal() {
   item.x = d.X;
   item.y = d.AAY;
   item.nroot = d.NROOT;
-  Draw(item);
+  const float end = Draw(item);
   blank_.push_back(item);
-  d.X = d.XT;
+  d.X = end;
   d.Y = d.AAY;
   d.AINP_s += d.I_s;
 }

@@ -42,13 +42,9 @@ std::string ReadNumber(Drill& d, float x, float y, std::vector<TapChoice> prompt
       return typed;
     }
     rt.DrawCircle(caret_x + 8, y + 8, 4, 0, CircleFill::Filled);
-    d.CCC1 = 13;
-    d.A_s = key;
-    d.X = caret_x;
-    d.Y = y;
-    DrawGlyphString(d);
+    RootState root = RootState::None;
     // Each echoed character moves the caret half a cell: the digits of a number stand tight.
-    caret_x = d.XT - 8;
+    caret_x = DrawGlyphString(rt, {caret_x, y, 13}, key, root) - 8;
     typed += key;
   }
 }

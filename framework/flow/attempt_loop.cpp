@@ -38,7 +38,6 @@ void ShowHints(Drill& d, int first) {
 
 AttemptResult AttemptLoop(Drill& d) {
   for (;;) {
-    d.CCC1 = 7;
     if (d.FMIRU == 1) return AttemptResult::HandedBack;
     d.XW = d.KAIX;
     d.YW = d.KAIY;

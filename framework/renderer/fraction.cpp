@@ -16,15 +16,35 @@ std::pair<std::string, std::string> SplitAtSlash(const std::string& text) {
   return {text.substr(0, slash), text.substr(slash + 1)};
 }
 
+// The overbars of the roots in one part of a fraction, drawn after the part's glyphs.
+void FractionRootBars(Runtime& rt, const std::string& raw_part, Pen start) {
+  // Half-width blanks draw nothing, so they take no cell under the overbar either.
+  const std::vector<std::string> chars = SplitCharacters(StripBlanks(raw_part));
+  int cells = 0;  // characters before the current one, end-of-root marks not counted
+  for (size_t i = 0; i < chars.size(); ++i) {
+    if (chars[i] == kRootEndMark) continue;
+    if (chars[i] == "Q") {
+      Pen pen = start;
+      pen.x = start.x + 16.0f * static_cast<float>(cells);
+      RootBarFirst(rt, pen);
+      // A root not closed inside the part gets its overbar up to the end of the part.
+      for (size_t j = i + 1; j < chars.size() && chars[j] != kRootEndMark; ++j) {
+        pen.x += 16;
+        RootBarCell(rt, pen);
+      }
+    }
+    ++cells;
+  }
+}
+
 }  // namespace
 
-void DrawFraction(Drill& d) {
-  const float TX = d.X;
-  const float TY = d.Y;
-  const auto [raw_numerator, raw_denominator] = SplitAtSlash(d.A_s);
-  d.A_s = StripRootEnds(d.A_s);
+float DrawFraction(Runtime& rt, Pen pen, const std::string& fraction, RootState& root) {
+  const float TX = pen.x;
+  const float TY = pen.y;
+  const auto [raw_numerator, raw_denominator] = SplitAtSlash(fraction);
   // Half-width blanks draw nothing, so they do not widen the bar either.
-  const auto [numerator, denominator] = SplitAtSlash(StripBlanks(d.A_s));
+  const auto [numerator, denominator] = SplitAtSlash(StripBlanks(StripRootEnds(fraction)));
 
   // The shorter part is centred over the longer one, in half cells.
   const int p = CharacterCount(numerator);
@@ -33,52 +53,22 @@ void DrawFraction(Drill& d) {
   const float numerator_x = TX + 8.0f * static_cast<float>(n - p);
   const float denominator_x = TX + 8.0f * static_cast<float>(n - q);
 
-  d.X = numerator_x;
-  d.Y = TY - 12;
-  d.A_s = numerator;
-  DrawGlyphString(d);
-
-  d.X = denominator_x;
-  d.Y = TY + 15;
-  d.A_s = denominator;
-  DrawGlyphString(d);
+  DrawGlyphString(rt, {numerator_x, TY - 12, pen.colour}, numerator, root);
+  DrawGlyphString(rt, {denominator_x, TY + 15, pen.colour}, denominator, root);
 
   for (int i = 1; i <= n; ++i) {
-    d.X = TX + 16.0f * static_cast<float>(i - 1);
-    d.Y = TY;
-    d.A_s = kFractionMark;
-    DrawGlyphString(d);
+    const float x = TX + 16.0f * static_cast<float>(i - 1);
+    DrawGlyphString(rt, {x, TY, pen.colour}, kFractionMark, root);
     // An open tall root's overbar runs over the whole fraction.
-    if (d.NROOT == 2) d.rt.DrawLine(d.X, TY - 15, d.X + 16, TY - 13, d.CCC1, Shape::Fill);
+    if (root == RootState::Tall) rt.DrawLine(x, TY - 15, x + 16, TY - 13, pen.colour, Shape::Fill);
   }
   // A tall root covers exactly one fraction.
-  d.NROOT = 0;
+  root = RootState::None;
 
-  FractionRootBars(d, raw_numerator, numerator_x, TY - 12);
-  FractionRootBars(d, raw_denominator, denominator_x, TY + 15);
+  FractionRootBars(rt, raw_numerator, {numerator_x, TY - 12, pen.colour});
+  FractionRootBars(rt, raw_denominator, {denominator_x, TY + 15, pen.colour});
 
-  d.XT = TX + 16.0f * static_cast<float>(n);
-  d.Y = TY;
-}
-
-void FractionRootBars(Drill& d, const std::string& raw_part, float x0, float y0) {
-  // Half-width blanks draw nothing, so they take no cell under the overbar either.
-  const std::vector<std::string> chars = SplitCharacters(StripBlanks(raw_part));
-  int cells = 0;  // characters before the current one, end-of-root marks not counted
-  for (size_t i = 0; i < chars.size(); ++i) {
-    if (chars[i] == kRootEndMark) continue;
-    if (chars[i] == "Q") {
-      d.X = x0 + 16.0f * static_cast<float>(cells);
-      d.Y = y0;
-      RootBarFirst(d);
-      // A root not closed inside the part gets its overbar up to the end of the part.
-      for (size_t j = i + 1; j < chars.size() && chars[j] != kRootEndMark; ++j) {
-        d.X += 16;
-        RootBarCell(d);
-      }
-    }
-    ++cells;
-  }
+  return TX + 16.0f * static_cast<float>(n);
 }
 
 }  // namespace drill

@@ -19,10 +19,10 @@ constexpr std::string_view HENK3_s =
 
 }  // namespace
 
-std::string MapKeyToGlyph(const std::string& B_s) {
+std::string MapKeyToGlyph(const std::string& key) {
   // Only single characters are mapped; a longer text (a two-digit count) passes unchanged.
-  if (CharacterCount(B_s) != 1) return B_s;
-  std::string b = B_s;
+  if (CharacterCount(key) != 1) return key;
+  std::string b = key;
   if (int n = FindChars(HENK1_s, b); n > 0) b = MidChars(HENK2_s, n, 1);
   if (int n = FindChars(HENK_s, b); n > 0) return MidChars(HENK3_s, n, 1);
   return b;

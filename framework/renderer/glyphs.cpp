@@ -5,6 +5,17 @@
 #include "runtime/text.hpp"
 
 namespace drill {
+namespace {
+
+// A root sign of double width and triple height, so that it spans a fraction's numerator and
+// denominator; returns the x after its cell.
+float DrawTallRoot(Runtime& rt, Pen pen, RootState& root) {
+  rt.DrawTextAt(pen.x, pen.y - 24, "√", 2, 3, pen.colour);
+  root = RootState::Tall;
+  return pen.x + 16;
+}
+
+}  // namespace
 
 std::string StripBlanks(const std::string& text) {
   std::string out;
@@ -21,38 +32,31 @@ std::string StripRootEnds(const std::string& text) {
   return out;
 }
 
-void DrawGlyphString(Drill& d) {
-  d.rt.BeginGroup(DrawGroup::Text);
-  d.A_s = StripBlanks(d.A_s);
-  d.XT = d.X;
-  for (const std::string& c : SplitCharacters(d.A_s)) {
-    d.B_s = MapKeyToGlyph(c);
+float DrawGlyphString(Runtime& rt, Pen pen, const std::string& keys, RootState& root) {
+  rt.BeginGroup(DrawGroup::Text);
+  float x = pen.x;
+  for (const std::string& c : SplitCharacters(StripBlanks(keys))) {
+    const std::string glyph = MapKeyToGlyph(c);
     // What is still one byte wide after the map (exponent digits, "i", unmapped letters) sits
     // 4 pixels higher, which sets exponents as superscripts.
-    const float raise = SjisWidth(d.B_s) == 1 ? 4.0f : 0.0f;
-    const bool point = d.B_s == "．";
-    const bool root = d.B_s == "√";
+    const float raise = SjisWidth(glyph) == 1 ? 4.0f : 0.0f;
+    const bool point = glyph == "．";
+    const bool root_sign = glyph == "√";
     // A decimal point takes no step of its own: its glyph is drawn 2 pixels left of the next
     // digit's cell, which puts its dot midway between the digits, with background on either side
     // of it.
-    if (point) d.XT -= 2;
-    if (d.NROOT == 22 && root) {
-      DrawTallRoot(d);
+    if (point) x -= 2;
+    if (root == RootState::TallToDraw && root_sign) {
+      x = DrawTallRoot(rt, {x, pen.y, pen.colour}, root);
     } else {
-      d.rt.DrawTextAt(d.XT, d.Y - raise, d.B_s, 1, 1, d.CCC1);
+      rt.DrawTextAt(x, pen.y - raise, glyph, 1, 1, pen.colour);
     }
-    if (point) d.XT -= 14;
-    if (root) d.XT -= 8;
-    d.XT += 16;
+    if (point) x -= 14;
+    if (root_sign) x -= 8;
+    x += 16;
   }
-  d.rt.EndGroup(DrawGroup::Text);
-}
-
-void DrawTallRoot(Drill& d) {
-  // Double width and triple height, so the sign spans a fraction's numerator and denominator.
-  d.rt.DrawTextAt(d.XT, d.Y - 24, "√", 2, 3, d.CCC1);
-  if (d.NROOT == 22) d.NROOT = 2;
-  d.XT += 16;
+  rt.EndGroup(DrawGroup::Text);
+  return x;
 }
 
 }  // namespace drill

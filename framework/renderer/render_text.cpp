@@ -9,6 +9,9 @@
 namespace drill {
 namespace {
 
+// A table cell marked inside a text is as wide as the cells the problems set in their sentences.
+constexpr int kMarkedCellWidth = 2;
+
 // 0-based index of the next fraction mark at or after `from`, or -1.
 int NextFractionMark(const std::vector<std::string>& chars, size_t from) {
   for (size_t i = from; i < chars.size(); ++i)
@@ -24,14 +27,13 @@ std::string Join(const std::vector<std::string>& chars, size_t begin, size_t end
 
 }  // namespace
 
-void RenderText(Drill& d) {
-  if (d.rt.TracingDrawing()) {
-    d.rt.Trace("render " + NumberText(d.X) + " " + NumberText(d.Y) + " " +
-               NumberText(static_cast<float>(d.CCC1)) + " " + d.AA_s);
+Pen RenderText(Runtime& rt, Pen pen, const std::string& text, RootState& root) {
+  if (rt.TracingDrawing()) {
+    rt.Trace("render " + NumberText(pen.x) + " " + NumberText(pen.y) + " " +
+             NumberText(static_cast<float>(pen.colour)) + " " + text);
   }
-  d.rt.BeginGroup(DrawGroup::Text);
-  const std::vector<std::string> chars = SplitCharacters(d.AA_s);
-  d.AA_s.clear();
+  rt.BeginGroup(DrawGroup::Text);
+  const std::vector<std::string> chars = SplitCharacters(text);
 
   size_t i = 0;
   while (i < chars.size()) {
@@ -40,53 +42,42 @@ void RenderText(Drill& d) {
       // An opening mark without a closing one is dropped; the rest is drawn as plain text.
       const int close = NextFractionMark(chars, i);
       if (close < 0) continue;
-      d.A_s = Join(chars, i, static_cast<size_t>(close));
+      const std::string fraction = Join(chars, i, static_cast<size_t>(close));
       i = static_cast<size_t>(close) + 1;
-      DrawFraction(d);
-      d.X = d.XT;
+      pen.x = DrawFraction(rt, pen, fraction, root);
     } else if (mark == kTableCellMark) {
       // A cell mark at the very end draws an empty cell.
-      d.A_s = i < chars.size() ? chars[i++] : std::string();
-      DrawTableCell(d);
+      const std::string cell = i < chars.size() ? chars[i++] : std::string();
+      pen.x = DrawTableCell(rt, pen, cell, kMarkedCellWidth, root);
     } else if (mark == "V") {
-      d.NROOT = 22;
-      d.A_s = "Q";
-      DrawGlyphString(d);
-      d.X = d.XT;
+      root = RootState::TallToDraw;
+      pen.x = DrawGlyphString(rt, pen, "Q", root);
     } else if (mark == "Q") {
-      RootBarFirst(d);
-      d.A_s = "Q";
-      DrawGlyphString(d);
-      d.NROOT = 1;
-      d.X = d.XT;
+      RootBarFirst(rt, pen);
+      pen.x = DrawGlyphString(rt, pen, "Q", root);
+      root = RootState::Open;
     } else if (mark == kRootEndMark) {
-      d.NROOT = 0;
+      root = RootState::None;
     } else if (mark == " ") {
       // Spacing is made with the full-width blank; a half-width one leaves no trace, not even a
       // piece of an open root's overbar.
     } else {
-      if (d.NROOT == 1) RootBarCell(d);
-      if (d.NROOT == 22 || d.NROOT == 2) TallRootBar(d);
-      d.A_s = mark;
-      DrawGlyphString(d);
-      d.X = d.XT;
+      if (root == RootState::Open) RootBarCell(rt, pen);
+      if (root == RootState::TallToDraw || root == RootState::Tall) TallRootBar(rt, pen, root);
+      pen.x = DrawGlyphString(rt, pen, mark, root);
     }
   }
-  d.rt.EndGroup(DrawGroup::Text);
+  rt.EndGroup(DrawGroup::Text);
+  return pen;
 }
 
-void RenderAt(Drill& d, float x, float y, int colour, const std::string& text) {
-  d.X = x;
-  d.Y = y;
-  d.CCC1 = colour;
-  d.AA_s = text;
-  RenderText(d);
+Pen RenderAt(Drill& d, float x, float y, int colour, const std::string& text) {
+  RootState root = RootState::None;
+  return RenderText(d.rt, {x, y, colour}, text, root);
 }
 
-void RenderMore(Drill& d, int colour, const std::string& text) {
-  d.CCC1 = colour;
-  d.AA_s = text;
-  RenderText(d);
+Pen RenderMore(Drill& d, const Pen& end, int colour, const std::string& text) {
+  return RenderAt(d, end.x, end.y, colour, text);
 }
 
 }  // namespace drill

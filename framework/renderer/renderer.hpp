@@ -2,8 +2,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/drill.hpp"
+#include "runtime/runtime.hpp"
 
 namespace drill {
 
@@ -12,30 +14,60 @@ inline constexpr const char* kFractionMark = "ﾀ";
 inline constexpr const char* kRootEndMark = "ﾝ";
 inline constexpr const char* kTableCellMark = "ﾜ";
 
-// Draws AA_s from (X, Y) in CCC1; X ends right of the last glyph, AA_s is emptied, NROOT kept.
-void RenderText(Drill& d);
-// Convenience for the problems: a line at (x, y) in a colour, or more text after the last one.
-void RenderAt(Drill& d, float x, float y, int colour, const std::string& text);
-void RenderMore(Drill& d, int colour, const std::string& text);
+// Where the next glyph goes (its cell's top left corner) and in which colour.
+struct Pen {
+  float x = 0;
+  float y = 0;
+  int colour = 7;
+};
+
+// Which root sign is open while glyphs are drawn. It carries from one glyph to the next; the
+// answer editor keeps it from key to key and records its number with each item it draws.
+enum class RootState {
+  None = 0,         // no root is open
+  Open = 1,         // a square root is open: every glyph gets a piece of its overbar
+  Tall = 2,         // a tall root's sign is drawn: its thick bar runs on over the next fraction
+  JustOpened = 11,  // the editor's square root sign just typed: its own bar piece comes first
+  TallToDraw = 22,  // a tall root was asked for: the next "√" is drawn tall
+};
+
+// Draws a marked-up text from the pen and returns the pen where the text ends. An open root stays
+// open in `root` for the caller's next text.
+Pen RenderText(Runtime& rt, Pen pen, const std::string& text, RootState& root);
+// Convenience for the problems: a line at (x, y) in a colour, with no root open before it;
+// returns where it ends, so that more text can follow it with RenderMore.
+Pen RenderAt(Drill& d, float x, float y, int colour, const std::string& text);
+// More text in `colour` where an earlier one ended.
+Pen RenderMore(Drill& d, const Pen& end, int colour, const std::string& text);
 
 // The display glyph of one key character (lower-case letters raised, then the glyph table);
 // a text of several characters is returned unchanged.
-std::string MapKeyToGlyph(const std::string& B_s);
+std::string MapKeyToGlyph(const std::string& key);
 
-// Draws A_s glyph by glyph from (X, Y) in CCC1; XT is left right of the last glyph.
-void DrawGlyphString(Drill& d);
-void DrawTallRoot(Drill& d);
-// A_s = numerator "/" denominator, drawn stacked around the bar line at Y; XT right of the bar.
-void DrawFraction(Drill& d);
-void FractionRootBars(Drill& d, const std::string& raw_part, float x0, float y0);
-// A_s in a boxed cell of HABA cells at (X, Y); X moves to the cell's right edge.
-void DrawTableCell(Drill& d);
+// Draws key characters glyph by glyph from the pen; returns the x right of the last glyph.
+float DrawGlyphString(Runtime& rt, Pen pen, const std::string& keys, RootState& root);
+// Draws numerator "/" denominator stacked around the bar line at pen.y; returns the x right of
+// the bar. A tall root's bar runs over it, and the fraction closes any root.
+float DrawFraction(Runtime& rt, Pen pen, const std::string& fraction, RootState& root);
+
+// One boxed cell of a value table.
+struct TableCell {
+  std::string text;
+  int colour = 15;
+};
+// Draws a text in a boxed cell `width` glyphs wide at the pen; returns the cell's right edge.
+float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width);
+// The same under the root state of the text around the cell.
+float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width, RootState& root);
+// Cells side by side from (x, y), each `width` glyphs wide; returns the last one's right edge.
+float DrawTableCells(Runtime& rt, float x, float y, const std::vector<TableCell>& cells, int width);
 
 std::string StripBlanks(const std::string& text);
 std::string StripRootEnds(const std::string& text);
 
-void RootBarCell(Drill& d);
-void RootBarFirst(Drill& d);
-void TallRootBar(Drill& d);
+// The overbar pieces of root signs, drawn over the glyph cell at the pen.
+void RootBarCell(Runtime& rt, Pen pen);
+void RootBarFirst(Runtime& rt, Pen pen);
+void TallRootBar(Runtime& rt, Pen pen, RootState root);
 
 }  // namespace drill

@@ -4,18 +4,28 @@
 
 namespace drill {
 
-void DrawTableCell(Drill& d) {
+float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width) {
+  RootState root = RootState::None;
+  return DrawTableCell(rt, pen, text, width, root);
+}
+
+float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width, RootState& root) {
   // Short texts are indented so they stand near the middle of a cell; a leading half-width blank
   // counts here, which lets a text move one half cell to the right without drawing anything.
-  d.rt.BeginGroup(DrawGroup::Text);
-  const int count = CharacterCount(d.A_s);
+  rt.BeginGroup(DrawGroup::Text);
+  const int count = CharacterCount(text);
   const float indent = count <= 1 ? 16.0f : (count == 2 ? 8.0f : 0.0f);
-  const float left = d.X;
-  d.X = left + indent;
-  DrawGlyphString(d);
-  d.X = left + 16.0f * static_cast<float>(d.HABA);
-  d.rt.DrawLine(left, d.Y - 1, d.X, d.Y + 18, 11, Shape::Box);
-  d.rt.EndGroup(DrawGroup::Text);
+  DrawGlyphString(rt, {pen.x + indent, pen.y, pen.colour}, text, root);
+  const float right = pen.x + 16.0f * static_cast<float>(width);
+  rt.DrawLine(pen.x, pen.y - 1, right, pen.y + 18, 11, Shape::Box);
+  rt.EndGroup(DrawGroup::Text);
+  return right;
+}
+
+float DrawTableCells(Runtime& rt, float x, float y, const std::vector<TableCell>& cells,
+                     int width) {
+  for (const TableCell& cell : cells) x = DrawTableCell(rt, {x, y, cell.colour}, cell.text, width);
+  return x;
 }
 
 }  // namespace drill

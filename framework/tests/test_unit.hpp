@@ -12,7 +12,6 @@ namespace drill::testing {
 
 inline Handoff AskNumber(Drill& d, int k) {
   d.IM = k;
-  d.CCC1 = 7;
   ClearWorkArea(d);
   d.WX1 = 48;
   d.WY1 = 63;

@@ -36,10 +36,10 @@ Handoff Start(Drill& d) {
 
   RenderAt(d, 80, 72, 15, "次の場合、YがXの関数なら１を、違うなら０を入れなさい。");
   // The second case of a line stands one glyph apart from the first.
-  RenderAt(d, 80, 108, 15, "① " + d.T_s[11]);
-  RenderAt(d, d.X + 16, 108, 15, "② " + d.T_s[12]);
-  RenderAt(d, 80, 144, 15, "③ " + d.T_s[13]);
-  RenderAt(d, d.X + 16, 144, 15, "④ " + d.T_s[14]);
+  const float first_end = RenderAt(d, 80, 108, 15, "① " + d.T_s[11]).x;
+  RenderAt(d, first_end + 16, 108, 15, "② " + d.T_s[12]);
+  const float third_end = RenderAt(d, 80, 144, 15, "③ " + d.T_s[13]).x;
+  RenderAt(d, third_end + 16, 144, 15, "④ " + d.T_s[14]);
 
   RenderAt(d, 880, 216, 13, "変数…いろいろな値を取る文字");
   RenderAt(d, 880, 252, 11, "「YはXの関数である」とは");

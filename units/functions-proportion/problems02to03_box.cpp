@@ -8,13 +8,6 @@ namespace {
 // The table's cells: the headings are 6 glyphs wide, the values 3.
 constexpr int kHeadingWidth = 6, kValueWidth = 3;
 
-void DrawCell(Drill& d, const std::string& text, int width, int colour) {
-  d.CCC1 = colour;
-  d.HABA = width;
-  d.A_s = text;
-  DrawTableCell(d);
-}
-
 // Steps shared by both problems: the sheet's side s = F(11) (re-draw value), X = F(i) = i and
 // Y = T(i) = s − 2i for i = 1..10; the columns with a negative Y are left out of the texts.
 void DrawSheetSize(Drill& d) {
@@ -62,12 +55,12 @@ void DrawBoxSheet(Drill& d) {
 
 // Row X at (80, 162): every X whose Y is not negative.
 void DrawXRow(Drill& d) {
-  d.X = 80;
-  d.Y = 162;
-  DrawCell(d, "X（ｃｍ）", kHeadingWidth, 15);
+  std::vector<TableCell> values;
   for (int i = 1; i <= 10; ++i) {
-    if (d.T[i] >= 0) DrawCell(d, d.F_s[i], kValueWidth, 15);
+    if (d.T[i] >= 0) values.push_back({d.F_s[i], 15});
   }
+  const float x = DrawTableCells(d.rt, 80, 162, {{"X（ｃｍ）", 15}}, kHeadingWidth);
+  DrawTableCells(d.rt, x, 162, values, kValueWidth);
 }
 
 Handoff StartTable(Drill& d) {
@@ -79,13 +72,13 @@ Handoff StartTable(Drill& d) {
   DrawXRow(d);
   // Row Y: the five blanks to fill, then the values the table gives. The value cells are as
   // wide as row X's, so each Y stands under its X.
-  d.X = 80;
-  d.Y = 182;
-  DrawCell(d, "Y（ｃｍ）", kHeadingWidth, 15);
-  for (int i = 21; i <= 25; ++i) DrawCell(d, d.T_s[i], kValueWidth, 13);
+  std::vector<TableCell> values;
+  for (int i = 21; i <= 25; ++i) values.push_back({d.T_s[i], 13});
   for (int i = 6; i <= 10; ++i) {
-    if (d.T[i] >= 0) DrawCell(d, d.T_s[i], kValueWidth, 15);
+    if (d.T[i] >= 0) values.push_back({d.T_s[i], 15});
   }
+  const float x = DrawTableCells(d.rt, 80, 182, {{"Y（ｃｍ）", 15}}, kHeadingWidth);
+  DrawTableCells(d.rt, x, 182, values, kValueWidth);
   return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
                           .expected = {d.T_s[1], d.T_s[2], d.T_s[3], d.T_s[4], d.T_s[5]}});
 }
@@ -98,10 +91,10 @@ void TableHint1(Drill& d) {
 // The answers as a third row under the table.
 void TableHint3(Drill& d) {
   RenderAt(d, 80, 324, 13, "答えは表のとおり");
-  d.X = 80;
-  d.Y = 202;
-  DrawCell(d, "Y（ｃｍ）", kHeadingWidth, 15);
-  for (int i = 1; i <= 5; ++i) DrawCell(d, d.T_s[i], kValueWidth, 5);
+  const float x = DrawTableCells(d.rt, 80, 202, {{"Y（ｃｍ）", 15}}, kHeadingWidth);
+  DrawTableCells(d.rt, x, 202,
+                 {{d.T_s[1], 5}, {d.T_s[2], 5}, {d.T_s[3], 5}, {d.T_s[4], 5}, {d.T_s[5], 5}},
+                 kValueWidth);
 }
 
 // The squared paper: origin (736, 500), 32 pixels a unit of X (0..11), 16 of Y (0..21).
@@ -155,19 +148,18 @@ Handoff StartGraph(Drill& d) {
            "このとき箱の底面の1辺の長さをYcm　とした次の表をもとに、グラフに表しなさい。");
   DrawBoxSheet(d);
   DrawXRow(d);
-  d.X = 80;
-  d.Y = 182;
-  DrawCell(d, "Y（ｃｍ）", kHeadingWidth, 15);
+  std::vector<TableCell> values;
   for (int i = 1; i <= 10; ++i) {
-    if (d.T[i] >= 0) DrawCell(d, d.T_s[i], kValueWidth, 13);
+    if (d.T[i] >= 0) values.push_back({d.T_s[i], 13});
   }
+  const float x = DrawTableCells(d.rt, 80, 182, {{"Y（ｃｍ）", 15}}, kHeadingWidth);
+  DrawTableCells(d.rt, x, 182, values, kValueWidth);
   DrawBoxGraphGrid(d);
 
   // The wait text goes once a key is pressed: the answer line and the look-at-problems box take
   // its place.
   const float wait_x = d.KAIX + 80, wait_y = d.KAIY - 18;
-  RenderAt(d, wait_x, wait_y, 9, kDrawnWhenKeyPressed);
-  const float wait_end = d.X;
+  const float wait_end = RenderAt(d, wait_x, wait_y, 9, kDrawnWhenKeyPressed).x;
   WaitForFreshKey(d);
   d.rt.DrawLine(wait_x, wait_y, wait_end, wait_y + 16, 0, Shape::Fill);
 

@@ -25,25 +25,13 @@ Handoff StartTable(Drill& d) {
   RenderAt(d, 64, 72, 15, "YがXに比例し、その値が次の表のようになった。");
   RenderAt(d, 96, 99, 15, "①比例定数を求めなさい。 ②YをXの式で表しなさい。");
   DrawProportionDefinition(d);
-  d.HABA = 3;
-  d.X = 80;
-  d.Y = 162;
-  d.CCC1 = 15;
-  d.A_s = "X";
-  DrawTableCell(d);
+  std::vector<TableCell> xs{{"X", 15}}, ys{{"Y", 15}};
   for (int i = 2; i <= 9; ++i) {
-    d.A_s = d.F_s[i];
-    DrawTableCell(d);
+    xs.push_back({d.F_s[i], 15});
+    ys.push_back({d.T_s[i], 13});
   }
-  d.X = 80;
-  d.Y = 182;
-  d.A_s = "Y";
-  DrawTableCell(d);
-  d.CCC1 = 13;
-  for (int i = 2; i <= 9; ++i) {
-    d.A_s = d.T_s[i];
-    DrawTableCell(d);
-  }
+  DrawTableCells(d.rt, 80, 162, xs, 3);
+  DrawTableCells(d.rt, 80, 182, ys, 3);
   return AskForAnswer(
       d, {.TANI_s = {" 比例定数 ", "　式　", "  ", " 　"}, .expected = {d.T_s[1], Formula(d)}});
 }
@@ -54,8 +42,8 @@ void TableHint1(Drill& d) {
 
 // The quotient at X = 1 (column 7).
 void TableHint2(Drill& d) {
-  RenderAt(d, 80, 288, 13, "比例定数は ﾀ" + d.T_s[7] + "/" + d.F_s[7] + "ﾀ=");
-  RenderMore(d, 5, d.T_s[1]);
+  const Pen end = RenderAt(d, 80, 288, 13, "比例定数は ﾀ" + d.T_s[7] + "/" + d.F_s[7] + "ﾀ=");
+  RenderMore(d, end, 5, d.T_s[1]);
 }
 
 void TableHint3(Drill& d) {
@@ -132,8 +120,8 @@ void NegativeHint2(Drill& d) {
 void NegativeHint3(Drill& d) {
   RenderAt(d, 80, 450, 15, "この式に Y=" + d.T_s[3] + "を代入すると");
   RenderAt(d, 80, 486, 15, d.T_s[3] + "=" + d.T_s[1] + "X");
-  RenderAt(d, 80, 522, 15, "X=ﾀ" + d.T_s[3] + "/" + d.T_s[1] + "ﾀ=");
-  RenderMore(d, 5, d.F_s[3]);
+  const Pen end = RenderAt(d, 80, 522, 15, "X=ﾀ" + d.T_s[3] + "/" + d.T_s[1] + "ﾀ=");
+  RenderMore(d, end, 5, d.F_s[3]);
 }
 
 }  // namespace

@@ -61,8 +61,9 @@ Handoff Start(Drill& d) {
   for (int j = 0; j < 3; ++j) {
     const float left = 80 + 240 * static_cast<float>(j);
     RenderAt(d, left - 24, 180, 13, labels[j]);
-    DrawCells(d, left, 180, {{"X"}, {d.F_s[1]}, {d.F_s[2]}, {d.F_s[3]}}, 3);
-    DrawCells(d, left, 200, {{"Y"}, {d.T_s[3 * j + 1]}, {d.T_s[3 * j + 2]}, {d.T_s[3 * j + 3]}}, 3);
+    DrawTableCells(d.rt, left, 180, {{"X"}, {d.F_s[1]}, {d.F_s[2]}, {d.F_s[3]}}, 3);
+    DrawTableCells(d.rt, left, 200,
+                   {{"Y"}, {d.T_s[3 * j + 1]}, {d.T_s[3 * j + 2]}, {d.T_s[3 * j + 3]}}, 3);
   }
   return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " 　", " "},
                           .expected = {d.F_s[10], d.F_s[11], d.F_s[12]}});

@@ -47,15 +47,15 @@ void Hint1(Drill& d) {
 void Hint2(Drill& d) {
   RenderAt(d, 80, 306, 15, d.T_s[2] + "=ﾀA/" + d.F_s[2] + "ﾀ");
   RenderAt(d, 80, 342, 15, "A=" + d.T_s[2] + "*" + d.F_s[2] + "=" + d.T_s[1]);
-  RenderAt(d, 96, 396, 15, "したがって ");
-  RenderMore(d, 5, "Y=-ﾀ" + d.T_s[11] + "/Xﾀ");
+  const Pen end = RenderAt(d, 96, 396, 15, "したがって ");
+  RenderMore(d, end, 5, "Y=-ﾀ" + d.T_s[11] + "/Xﾀ");
 }
 
 void Hint3(Drill& d) {
   RenderAt(d, 80, 450, 15,
            "この式に　Y=" + d.T_s[3] + "を代入すると " + d.T_s[3] + "=-ﾀ" + d.T_s[11] + "/Xﾀ");
-  RenderAt(d, 80, 504, 15, "　X=-ﾀ" + d.T_s[11] + "/" + d.T_s[3] + "ﾀ=");
-  RenderMore(d, 5, d.T[5] == 1 ? d.T_s[4] : "ﾀ" + d.T_s[4] + "/" + d.T_s[5] + "ﾀ");
+  const Pen end = RenderAt(d, 80, 504, 15, "　X=-ﾀ" + d.T_s[11] + "/" + d.T_s[3] + "ﾀ=");
+  RenderMore(d, end, 5, d.T[5] == 1 ? d.T_s[4] : "ﾀ" + d.T_s[4] + "/" + d.T_s[5] + "ﾀ");
 }
 
 }  // namespace

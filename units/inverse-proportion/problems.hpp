@@ -13,12 +13,4 @@ namespace drill {
 enum class SideNote { A, B };
 void DrawSideNote(Drill& d, SideNote note);
 
-// One table cell: its text and its colour.
-struct Cell {
-  std::string text;
-  int colour = 15;
-};
-// Cells of `width` glyphs side by side from (x, y); X is left at the right edge of the last one.
-void DrawCells(Drill& d, float x, float y, const std::vector<Cell>& cells, int width);
-
 }  // namespace drill

@@ -18,14 +18,14 @@ void DrawTableNumbers(Drill& d) {
   }
 }
 
-std::vector<Cell> XRow(const Drill& d, int colour) {
+std::vector<TableCell> XRow(const Drill& d, int colour) {
   return {{"X", colour},      {"…", colour}, {d.F_s[1], colour}, {d.F_s[2], colour},
           {d.F_s[3], colour}, {"0", colour}, {d.F_s[4], colour}, {d.F_s[5], colour},
           {d.F_s[6], colour}, {"…", colour}};
 }
 
 // The Y row with every value in `colour` after the heading.
-std::vector<Cell> FullYRow(const Drill& d, int colour) {
+std::vector<TableCell> FullYRow(const Drill& d, int colour) {
   return {{"Y"},
           {"…"},
           {d.T_s[1], colour},
@@ -45,19 +45,19 @@ Handoff Start3(Drill& d) {
   NumberTextStep(d);
   RenderAt(d, 64, 81, 15, "Y=ﾀ" + d.T_s[10] + "/xﾀについて、XとYの関係を表す表を完成しなさい。");
   DrawSideNote(d, SideNote::A);
-  DrawCells(d, 80, 162, XRow(d, 15), 3);
-  DrawCells(d, 80, 182,
-            {{"Y"},
-             {"…"},
-             {"①", 13},
-             {"②", 13},
-             {"③", 13},
-             {"×", 13},
-             {"④", 13},
-             {"⑤", 13},
-             {d.T_s[6], 13},
-             {"…", 13}},
-            3);
+  DrawTableCells(d.rt, 80, 162, XRow(d, 15), 3);
+  DrawTableCells(d.rt, 80, 182,
+                 {{"Y"},
+                  {"…"},
+                  {"①", 13},
+                  {"②", 13},
+                  {"③", 13},
+                  {"×", 13},
+                  {"④", 13},
+                  {"⑤", 13},
+                  {d.T_s[6], 13},
+                  {"…", 13}},
+                 3);
   return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
                           .expected = {d.T_s[1], d.T_s[2], d.T_s[3], d.T_s[4], d.T_s[5]}});
 }
@@ -73,7 +73,7 @@ void Problem3Hint2(Drill& d) {
 
 // The completed Y row, under the table.
 void Problem3Hint3(Drill& d) {
-  DrawCells(d, 80, 200, FullYRow(d, 5), 3);
+  DrawTableCells(d.rt, 80, 200, FullYRow(d, 5), 3);
 }
 
 // Problem 4: the whole table, and four blanks in the statement: the factors 1/2 and 1/3, the
@@ -86,47 +86,47 @@ Handoff Start4(Drill& d) {
   NumberTextStep(d);
   RenderAt(d, 64, 72, 15,
            "Y=ﾀ" + d.T_s[10] + "/xﾀのXとYの関係を表す表をもとに、①～④をうめなさい。");
-  RenderAt(d, 64, 108, 15, "Xの値が2倍、3倍、…となると、Yの値は ");
-  DrawCells(d, d.X, 108, {{"①倍", 13}, {"②倍", 13}}, 3);
-  RenderMore(d, 15, "となる。");
-  RenderAt(d, 64, 144, 15, "XとYの積XYは一定で、XY=");
-  DrawCells(d, d.X, 144, {{" ③", 13}}, 2);
-  RenderMore(d, 15, "となる。");
-  RenderAt(d, 64, 180, 15, "Xの値が" + d.F_s[7] + "のとき、Yの値は");
-  DrawCells(d, d.X, 180, {{" ④", 13}}, 2);
-  RenderMore(d, 15, "となる。");
+  float x = RenderAt(d, 64, 108, 15, "Xの値が2倍、3倍、…となると、Yの値は ").x;
+  x = DrawTableCells(d.rt, x, 108, {{"①倍", 13}, {"②倍", 13}}, 3);
+  RenderAt(d, x, 108, 15, "となる。");
+  x = RenderAt(d, 64, 144, 15, "XとYの積XYは一定で、XY=").x;
+  x = DrawTableCells(d.rt, x, 144, {{" ③", 13}}, 2);
+  RenderAt(d, x, 144, 15, "となる。");
+  x = RenderAt(d, 64, 180, 15, "Xの値が" + d.F_s[7] + "のとき、Yの値は").x;
+  x = DrawTableCells(d.rt, x, 180, {{" ④", 13}}, 2);
+  RenderAt(d, x, 180, 15, "となる。");
   DrawSideNote(d, SideNote::A);
-  DrawCells(d, 80, 234, XRow(d, 15), 3);
-  DrawCells(d, 80, 254, FullYRow(d, 15), 3);
+  DrawTableCells(d.rt, 80, 234, XRow(d, 15), 3);
+  DrawTableCells(d.rt, 80, 254, FullYRow(d, 15), 3);
   return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " "},
                           .expected = {"1/2", "1/3", d.T_s[10], d.T_s[7]}});
 }
 
 void Problem4Hint1(Drill& d) {
-  RenderAt(d, 80, 288, 15,
-           "Xが１のときYは" + d.T_s[4] + "、Xが２のときYは" + d.T_s[5] +
-               "だから、Xが２倍になるとYはﾀ" + d.T_s[5] + "/" + d.T_s[4] + "ﾀ=");
-  RenderMore(d, 13, "ﾀ1/2ﾀ 倍");
-  RenderMore(d, 15, "になっている。");
-  RenderAt(d, 80, 342, 15,
-           "Xが1のときYは" + d.T_s[4] + "、Xが3のときYは" + d.T_s[6] +
-               "だから、Xが3倍になるとYはﾀ" + d.T_s[6] + "/" + d.T_s[4] + "ﾀ=");
-  RenderMore(d, 13, "ﾀ1/3ﾀ 倍");
-  RenderMore(d, 15, "になっている。");
+  Pen end = RenderAt(d, 80, 288, 15,
+                     "Xが１のときYは" + d.T_s[4] + "、Xが２のときYは" + d.T_s[5] +
+                         "だから、Xが２倍になるとYはﾀ" + d.T_s[5] + "/" + d.T_s[4] + "ﾀ=");
+  end = RenderMore(d, end, 13, "ﾀ1/2ﾀ 倍");
+  RenderMore(d, end, 15, "になっている。");
+  end = RenderAt(d, 80, 342, 15,
+                 "Xが1のときYは" + d.T_s[4] + "、Xが3のときYは" + d.T_s[6] +
+                     "だから、Xが3倍になるとYはﾀ" + d.T_s[6] + "/" + d.T_s[4] + "ﾀ=");
+  end = RenderMore(d, end, 13, "ﾀ1/3ﾀ 倍");
+  RenderMore(d, end, 15, "になっている。");
 }
 
 void Problem4Hint2(Drill& d) {
-  RenderAt(d, 80, 378, 15, "XとYの積XYは、どのX,Yの組も ");
-  RenderMore(d, 13, d.T_s[10] + "で、比例定数");
-  RenderMore(d, 15, "と同じになっている。");
+  Pen end = RenderAt(d, 80, 378, 15, "XとYの積XYは、どのX,Yの組も ");
+  end = RenderMore(d, end, 13, d.T_s[10] + "で、比例定数");
+  RenderMore(d, end, 15, "と同じになっている。");
 }
 
 void Problem4Hint3(Drill& d) {
   RenderAt(
       d, 80, 414, 15,
       "XY=" + d.T_s[10] + " だから、X=" + d.F_s[7] + "　を代入して " + d.F_s[7] + "Y=" + d.T_s[10]);
-  RenderAt(d, 80, 450, 15, "Y=ﾀ" + d.T_s[10] + "/" + d.F_s[7] + "ﾀ=");
-  RenderMore(d, 13, d.T_s[7]);
+  const Pen end = RenderAt(d, 80, 450, 15, "Y=ﾀ" + d.T_s[10] + "/" + d.F_s[7] + "ﾀ=");
+  RenderMore(d, end, 13, d.T_s[7]);
 }
 
 }  // namespace

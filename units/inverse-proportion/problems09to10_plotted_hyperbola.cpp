@@ -50,8 +50,8 @@ void DrawTable(Drill& d, Sign sign) {
            "とする点をグラフに示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
   for (int i = 2; i <= 9; ++i) {
     const float x = 80 + 48 * static_cast<float>(i - 1);
-    DrawCells(d, x, 144, {{d.T_s[i], 13}}, 3);
-    DrawCells(d, x, 165.6f, {{d.F_s[i], 13}}, 3);
+    DrawTableCells(d.rt, x, 144, {{d.T_s[i], 13}}, 3);
+    DrawTableCells(d.rt, x, 165.6f, {{d.F_s[i], 13}}, 3);
   }
 }
 

@@ -20,8 +20,7 @@ Handoff Pose(Drill& d, Sign sign) {
   RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");
   RenderAt(d, 80, 108, 13, (sign == Sign::Positive ? "Y=ﾀ" : "Y=-ﾀ") + d.T_s[11] + "/Xﾀ");
   const float prompt_x = d.KAIX + 80, prompt_y = d.KAIY - 18;
-  RenderAt(d, prompt_x, prompt_y, 9, kPrompt);
-  const float prompt_right = d.X;
+  const float prompt_right = RenderAt(d, prompt_x, prompt_y, 9, kPrompt).x;
   WaitForFreshKey(d);
   // The whole prompt goes: the answer line's erase would take only its lower half.
   d.rt.DrawLine(prompt_x, prompt_y, prompt_right, prompt_y + 16, 0, Shape::Fill);

@@ -47,13 +47,13 @@ void Problem14Hint2(Drill& d) {
 }
 
 void Problem13Hint3(Drill& d) {
-  RenderAt(d, 80, 342, 15, "グラフの式は、");
-  RenderMore(d, 5, "Y=ﾀ" + d.T_s[1] + "/Xﾀ");
+  const Pen end = RenderAt(d, 80, 342, 15, "グラフの式は、");
+  RenderMore(d, end, 5, "Y=ﾀ" + d.T_s[1] + "/Xﾀ");
 }
 
 void Problem14Hint3(Drill& d) {
-  RenderAt(d, 80, 342, 15, "グラフの式は、");
-  RenderMore(d, 5, "Y=-ﾀ" + d.T_s[11] + "/Xﾀ");
+  const Pen end = RenderAt(d, 80, 342, 15, "グラフの式は、");
+  RenderMore(d, end, 5, "Y=-ﾀ" + d.T_s[11] + "/Xﾀ");
 }
 
 }  // namespace

@@ -34,9 +34,9 @@ void Hint1(Drill& d) {
 
 void Hint2(Drill& d) {
   RenderAt(d, 80, 288, 15, d.F_s[2] + "=" + d.T_s[2] + "A");
-  RenderAt(d, 80, 324, 15, "A=ﾀ" + d.F_s[2] + "/" + d.T_s[2] + "ﾀ=");
+  const Pen end = RenderAt(d, 80, 324, 15, "A=ﾀ" + d.F_s[2] + "/" + d.T_s[2] + "ﾀ=");
   // With five nails weighed the fraction is already the weight of five over 5.
-  if (d.T[2] != 5) RenderMore(d, 13, "ﾀ" + d.T_s[1] + "/5ﾀ");
+  if (d.T[2] != 5) RenderMore(d, end, 13, "ﾀ" + d.T_s[1] + "/5ﾀ");
   RenderAt(d, 80, 360, 13, "したがって、Y=ﾀ" + d.T_s[1] + "/5ﾀX");
   RenderAt(d, 80, 414, 15, "この式に、Y=" + d.F_s[3] + "を代入して");
 }

@@ -9,8 +9,8 @@ namespace {
 constexpr int kHeadingWidth = 3, kValueWidth = 4;
 
 void DrawRow(Drill& d, float y, const std::string& heading, const Array<std::string, 40>& cells) {
-  DrawTableRow(d, 80, y, heading, kHeadingWidth, {cells[2], cells[3], cells[4], cells[5]},
-               kValueWidth);
+  const float x = DrawTableCells(d.rt, 80, y, {{heading}}, kHeadingWidth);
+  DrawTableCells(d.rt, x, y, {{cells[2]}, {cells[3]}, {cells[4]}, {cells[5]}}, kValueWidth);
 }
 
 // T(1): yen per gram; T(2)..T(5): the table's weights; T(6): the grams asked for.
@@ -47,8 +47,8 @@ void Hint1(Drill& d) {
 
 void Hint2(Drill& d) {
   RenderAt(d, 80, 288, 15, d.F_s[2] + "=" + d.T_s[2] + "A");
-  RenderAt(d, 80, 324, 15, "A=ﾀ" + d.F_s[2] + "/" + d.T_s[2] + "ﾀ=");
-  RenderMore(d, 13, d.T_s[1]);
+  const Pen end = RenderAt(d, 80, 324, 15, "A=ﾀ" + d.F_s[2] + "/" + d.T_s[2] + "ﾀ=");
+  RenderMore(d, end, 13, d.T_s[1]);
   RenderAt(d, 80, 360, 13, "したがって、Y=" + d.T_s[1] + "X");
   RenderAt(d, 80, 414, 15, "この式に、Y=" + d.F_s[6] + "を代入して");
 }

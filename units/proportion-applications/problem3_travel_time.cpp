@@ -45,10 +45,10 @@ void Hint2(Drill& d) {
 }
 
 void Hint3(Drill& d) {
-  RenderAt(d, 80, 486, 15, "Y=ﾀ" + d.T_s[1] + "/" + d.T_s[3] + "ﾀ=");
+  const Pen end = RenderAt(d, 80, 486, 15, "Y=ﾀ" + d.T_s[1] + "/" + d.T_s[3] + "ﾀ=");
   // From here on the time is shown as a stacked fraction.
   d.T_s[5] = d.T[4] == 1 ? d.F_s[4] : "ﾀ" + d.F_s[4] + "/" + d.T_s[4] + "ﾀ";
-  RenderMore(d, 15, d.T_s[5]);
+  RenderMore(d, end, 15, d.T_s[5]);
   RenderAt(d, 80, 540, 5, "答え　" + d.T_s[5] + "時間");
 }
 

@@ -62,8 +62,8 @@ void Hint2(Drill& d) {
 }
 
 void Hint3(Drill& d) {
-  RenderAt(d, 80, 414, 15, "Y=ﾀ" + d.F_s[4] + "/" + d.T_s[3] + "ﾀ=");
-  RenderMore(d, 13, d.F_s[3]);
+  const Pen end = RenderAt(d, 80, 414, 15, "Y=ﾀ" + d.F_s[4] + "/" + d.T_s[3] + "ﾀ=");
+  RenderMore(d, end, 13, d.F_s[3]);
   RenderAt(d, 80, 486, 5, "答え　" + d.F_s[3] + "ｃｍ");
 }
 

@@ -6,7 +6,6 @@
 namespace drill {
 
 void BeginProblem(Drill& d, float WX2, float WY2) {
-  d.CCC1 = 7;
   ClearWorkArea(d);
   d.WX1 = 48;
   d.WY1 = 63;
@@ -21,21 +20,6 @@ void BeginProblem(Drill& d, float WX2, float WY2) {
 }
 
 void NoHint(Drill&) {}
-
-void DrawTableRow(Drill& d, float x, float y, const std::string& heading, int heading_width,
-                  const std::vector<std::string>& values, int value_width) {
-  d.CCC1 = 15;
-  d.X = x;
-  d.Y = y;
-  d.HABA = heading_width;
-  d.A_s = heading;
-  DrawTableCell(d);
-  d.HABA = value_width;
-  for (const std::string& value : values) {
-    d.A_s = value;
-    DrawTableCell(d);
-  }
-}
 
 float WholeNumberFrom(float r, int a, int b) {
   const float count = static_cast<float>(b - a + 1);

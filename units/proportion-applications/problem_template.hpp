@@ -17,18 +17,13 @@
 
 namespace drill {
 
-// CCC1 = 7, clears the work area, draws the badge with the problem number IM (set by the
+// Clears the work area, draws the badge with the problem number IM (set by the
 // dispatch from the problem's slot) and the problem frame from (48, 63) to (WX2, WY2), and clears
 // the answer state (TANI_s, TKAI_s, KKAI_s, G).
 void BeginProblem(Drill& d, float WX2, float WY2);
 
 // The hint routine of a problem with fewer than three hints: it shows nothing.
 void NoHint(Drill& d);
-
-// One row of a value table at (x, y) in colour 15: the heading in a cell of `heading_width`
-// glyphs, then each value in a cell of `value_width` glyphs.
-void DrawTableRow(Drill& d, float x, float y, const std::string& heading, int heading_width,
-                  const std::vector<std::string>& values, int value_width);
 
 // A whole number from a to b: IntPart(r·(b − a + 1) + a) for r in [0, 1). In float arithmetic an
 // r just below 1 can round the sum up to b + 1, so the result is held to b.

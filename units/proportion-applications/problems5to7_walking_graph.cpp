@@ -89,23 +89,26 @@ void LabelArrival(Drill& d) {
 }
 
 void DistanceFromGraph(Drill& d, float y) {
-  RenderAt(d, 64, y, 15, "①自分の家からおじさんの家までの道のりは、点ＡのY座標だから　");
-  RenderMore(d, 13, d.F_s[2] + "ｍ");
+  const Pen end =
+      RenderAt(d, 64, y, 15, "①自分の家からおじさんの家までの道のりは、点ＡのY座標だから　");
+  RenderMore(d, end, 13, d.F_s[2] + "ｍ");
 }
 
 // Speed through the origin and the point (T(3), F(3)) of the walk (problems 6 and 7).
-void SpeedFromPoint(Drill& d) {
+// Returns where the speed's line ends, for the speed after it.
+Pen SpeedFromPoint(Drill& d) {
   RenderAt(d, 64, 288, 15,
            "②点(" + d.T_s[3] + "," + d.F_s[3] + ") を通るから、" + d.T_s[3] + "分間で" + d.F_s[3] +
                "ｍの道のりを歩いている。 ");
-  RenderAt(d, 64, 342, 15, "だから、速さは　ﾀ" + d.F_s[3] + "/" + d.T_s[3] + "ﾀ=");
+  return RenderAt(d, 64, 342, 15, "だから、速さは　ﾀ" + d.F_s[3] + "/" + d.T_s[3] + "ﾀ=");
 }
 
-void ShowSpeedResult(Drill& d) {
-  RenderMore(d, 13, d.T_s[11]);
-  RenderMore(d, 13, "  　分速");
-  RenderMore(d, 5, d.T_s[11]);
-  RenderMore(d, 13, "ｍ");
+// The speed and the answer after the line that ends at `end`.
+void ShowSpeedResult(Drill& d, Pen end) {
+  end = RenderMore(d, end, 13, d.T_s[11]);
+  end = RenderMore(d, end, 13, "  　分速");
+  end = RenderMore(d, end, 5, d.T_s[11]);
+  RenderMore(d, end, 13, "ｍ");
 }
 
 // Problem 5: arrival after 50 minutes at 4000, 4500 or 5000 m; no re-draw value.
@@ -126,18 +129,18 @@ void Problem5Hint1(Drill& d) {
 }
 
 void Problem5Hint2(Drill& d) {
-  RenderAt(d, 64, 288, 15, "②おじさんの家に着いたのは、点ＡのX座標だから ");
-  RenderMore(d, 13, d.T_s[2] + "分後");
+  const Pen end = RenderAt(d, 64, 288, 15, "②おじさんの家に着いたのは、点ＡのX座標だから ");
+  RenderMore(d, end, 13, d.T_s[2] + "分後");
 }
 
 void Problem5Hint3(Drill& d) {
   RenderAt(d, 80, 396, 15, "だから、歩く速さは　");
-  RenderAt(d, 80, 450, 15, "ﾀ" + d.F_s[2] + "/" + d.T_s[2] + "ﾀ=");
+  const Pen fraction_end = RenderAt(d, 80, 450, 15, "ﾀ" + d.F_s[2] + "/" + d.T_s[2] + "ﾀ=");
   d.T_s[11] = ShownSpeed(d);
-  RenderMore(d, 13, d.T_s[11]);
-  RenderAt(d, 80, 504, 13, "答え　分速");
-  RenderMore(d, 5, d.T_s[11]);
-  RenderMore(d, 13, "ｍ");
+  RenderMore(d, fraction_end, 13, d.T_s[11]);
+  Pen end = RenderAt(d, 80, 504, 13, "答え　分速");
+  end = RenderMore(d, end, 5, d.T_s[11]);
+  RenderMore(d, end, 13, "ｍ");
 }
 
 // The cases of problems 6 and 7: a point (T(3), F(3)) of the walk and the arrival minutes
@@ -167,14 +170,14 @@ Handoff Start6(Drill& d) {
 
 void Problem6Hint1(Drill& d) {
   LabelArrival(d);
-  RenderAt(d, 64, 252, 15, "①おじさんの家に着いたのは、点ＡのX座標だから　");
-  RenderMore(d, 13, d.T_s[2] + "分");
+  const Pen end = RenderAt(d, 64, 252, 15, "①おじさんの家に着いたのは、点ＡのX座標だから　");
+  RenderMore(d, end, 13, d.T_s[2] + "分");
 }
 
 void Problem6Hint2(Drill& d) {
-  SpeedFromPoint(d);
+  const Pen end = SpeedFromPoint(d);
   d.T_s[11] = ShownSpeed(d);
-  ShowSpeedResult(d);
+  ShowSpeedResult(d, end);
 }
 
 void Problem6Hint3(Drill& d) {
@@ -207,7 +210,7 @@ void Problem7Hint1(Drill& d) {
 
 // Also prepares T_s[12], the reciprocal of the speed, which hint 3 uses.
 void Problem7Hint2(Drill& d) {
-  SpeedFromPoint(d);
+  const Pen end = SpeedFromPoint(d);
   if (d.T[10] == 1) {
     d.T_s[11] = d.F_s[10];
     d.T_s[12] = "ﾀ1/" + d.F_s[10] + "ﾀ";
@@ -215,7 +218,7 @@ void Problem7Hint2(Drill& d) {
     d.T_s[11] = "ﾀ" + d.F_s[10] + "/" + d.T_s[10] + "ﾀ";
     d.T_s[12] = "ﾀ" + d.T_s[10] + "/" + d.F_s[10] + "ﾀ";
   }
-  ShowSpeedResult(d);
+  ShowSpeedResult(d, end);
 }
 
 void Problem7Hint3(Drill& d) {

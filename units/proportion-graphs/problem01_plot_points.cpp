@@ -19,10 +19,10 @@ Handoff Start(Drill& d) {
 
   RenderAt(d, 80, 72, 15,
            "次の点をグラフに示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
-  RenderAt(d, 80, 108, 15, "Ａ" + CoordinateText(d, 1) + " ");
-  RenderMore(d, 15, "Ｂ" + CoordinateText(d, 2) + " ");
-  RenderMore(d, 15, "Ｃ" + CoordinateText(d, 3) + " ");
-  RenderMore(d, 15, "Ｄ" + CoordinateText(d, 4));
+  Pen end = RenderAt(d, 80, 108, 15, "Ａ" + CoordinateText(d, 1) + " ");
+  end = RenderMore(d, end, 15, "Ｂ" + CoordinateText(d, 2) + " ");
+  end = RenderMore(d, end, 15, "Ｃ" + CoordinateText(d, 3) + " ");
+  RenderMore(d, end, 15, "Ｄ" + CoordinateText(d, 4));
   RenderAt(d, 880, 72, 13, "X軸…横の数直線　Y軸…縦の数直線");
   RenderAt(d, 880, 108, 11, "座標軸…両方合わせて　原点…座標軸が交わる点Ｏ");
   RenderAt(d, 880, 144, 13, "(3,5)を座標、３をX座標、５をY座標　という");

@@ -47,8 +47,8 @@ void Hint2(Drill& d) {
 }
 
 void Hint3(Drill& d) {
-  RenderAt(d, 80, 324, 13, "したがって");
-  RenderMore(d, 5, Domain(d));
+  const Pen end = RenderAt(d, 80, 324, 13, "したがって");
+  RenderMore(d, end, 5, Domain(d));
 }
 
 }  // namespace

@@ -32,18 +32,10 @@ Handoff Start(Drill& d, int low, int high) {
                " についてのものです。対応するXとYの値の組を座標");
   RenderAt(d, 80, 99, 15,
            "とする点をグラフに示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
-  d.CCC1 = 13;
-  d.HABA = 3;
   for (int i = 1; i <= 10; ++i) {
     const float x = 80 + 48.0f * static_cast<float>(i - 1);
-    d.X = x;
-    d.Y = 144;
-    d.A_s = d.T_s[8 + i];
-    DrawTableCell(d);
-    d.X = x;
-    d.Y = 165.6f;
-    d.A_s = d.F_s[8 + i];
-    DrawTableCell(d);
+    DrawTableCells(d.rt, x, 144, {{d.T_s[8 + i], 13}}, 3);
+    DrawTableCells(d.rt, x, 165.6f, {{d.F_s[8 + i], 13}}, 3);
   }
   if (d.FMIRU == 1) return EnterAttemptLoop(d);
 

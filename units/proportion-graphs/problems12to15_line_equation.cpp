@@ -53,8 +53,8 @@ void WholeHint1(Drill& d) {
            "(1," + d.F_s[2] + ") を通るから、比例定数は " + "ﾀ" + d.F_s[2] + "/1ﾀ=" + d.T_s[1]);
 }
 void WholeHint3(Drill& d) {
-  RenderAt(d, 80, 270, 15, "直線の式は、");
-  RenderMore(d, 5, d.TKAI_s[1][1]);
+  const Pen end = RenderAt(d, 80, 270, 15, "直線の式は、");
+  RenderMore(d, end, 5, d.TKAI_s[1][1]);
 }
 
 void FractionHint1(Drill& d) {
@@ -63,8 +63,8 @@ void FractionHint1(Drill& d) {
                "ﾀ" + d.T_s[1] + "/" + d.T_s[2] + "ﾀ");
 }
 void FractionHint3(Drill& d) {
-  RenderAt(d, 80, 270, 15, "直線の式は、");
-  RenderMore(d, 5, "Y=" + d.T_s[5] + "ﾀ" + d.T_s[1] + "/" + d.T_s[2] + "ﾀX");
+  const Pen end = RenderAt(d, 80, 270, 15, "直線の式は、");
+  RenderMore(d, end, 5, "Y=" + d.T_s[5] + "ﾀ" + d.T_s[1] + "/" + d.T_s[2] + "ﾀX");
 }
 
 }  // namespace

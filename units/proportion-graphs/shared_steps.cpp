@@ -55,10 +55,10 @@ Handoff WaitThenGoOn(Drill& d) {
 void WaitUntilDrawn(Drill& d) {
   const std::string prompt = "グラフがかけたら、何かキーを押して下さい。";
   const float x = d.KAIX + 80, y = d.KAIY - 18;
-  RenderAt(d, x, y, 9, prompt);
+  const float prompt_end = RenderAt(d, x, y, 9, prompt).x;
   WaitForFreshKey(d);
   // The answer line is drawn over the prompt's lower edge: the prompt goes once it is answered.
-  d.rt.DrawLine(x, y, d.X, y + 16, 0, Shape::Fill);
+  d.rt.DrawLine(x, y, prompt_end, y + 16, 0, Shape::Fill);
 }
 
 Handoff AskSelfAssessment(Drill& d) {
