@@ -105,16 +105,9 @@ struct Drill {
   // Problem frame.
   float WX1 = 48, WY1 = 63, WX2 = 0, WY2 = 0;
 
-  // Number-text step: the numbers A..N, P, Z (X and Y above) and their texts. F_ and G_ are the
-  // numbers F and G, apart from the arrays F() and G().
-  float A = 0, B = 0, C = 0, D = 0, E = 0, F_ = 0, G_ = 0, H = 0, I = 0, J = 0, K = 0, L = 0, M = 0,
-        N = 0, P = 0, Z = 0;
-  std::string TA_s, TB_s, TC_s, TD_s, TE_s, TF_s, TG_s, TH_s, TI_s, TJ_s, TK_s, TL_s, TM_s, TN_s,
-      TX_s, TP_s, TY_s, TZ_s;
-
   // Problems.
-  float D1 = 0, D2 = 0;
-  float FMAESU = 0;
+  // The value that decided the last draw of a problem, so that the next draw differs from it.
+  float previous_draw = 0;
   float P1 = 0, P2 = 0;
 
   // Coordinate planes.

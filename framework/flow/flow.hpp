@@ -12,8 +12,9 @@ namespace drill {
 void ClearWorkArea(Drill& d);
 // The "ＮＯ" badge with the problem number and the problem frame from WX1, WY1, WX2, WY2.
 void DrawBadgeAndFrame(Drill& d);
-// Makes T_s, F_s, TA_s..TZ_s and the exponent-code form A_s of TZ_s from the numbers.
-void NumberTextStep(Drill& d);
+// The texts of a problem's numbers 1..40 as the statement shows them ("12", "-3", "7.5").
+using NumberTextArray = Array<std::string, 40>;
+NumberTextArray NumberTexts(const Array<float, 40>& numbers);
 // Ends a problem's set-up: KAI = 0 and on into the attempt loop.
 Handoff EnterAttemptLoop(Drill& d);
 
@@ -22,8 +23,9 @@ void ProblemStep(Drill& d, int s);
 // The Space prompt between a hint and the next attempt.
 void PressSpacePrompt(Drill& d);
 
-// D1 / D2 in lowest terms, both made non-negative; unchanged when D2 = 0.
-void ReduceFraction(float& D1, float& D2);
+// numerator / denominator in lowest terms, both made non-negative; unchanged when the
+// denominator is 0.
+void ReduceFraction(float& numerator, float& denominator);
 
 // The results strip: problem k owns the 16-pixel cell from x = 240 + 16 (k - 1).
 float ResultsCellLeft(int k);

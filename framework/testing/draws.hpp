@@ -37,15 +37,15 @@ inline void StartUntilEveryCase(const std::set<Case>& cases, int most,
   EXPECT_EQ(seen.size(), cases.size()) << "not every draw occurred";
 }
 
-// A problem with a re-draw value never draws the one before it again and keeps it in FMAESU for
-// the next start; a problem without one (`redraw` empty) leaves FMAESU as it was.
+// A problem with a re-draw value never draws the one before it again and keeps it in previous_draw
+// for the next start; a problem without one (`redraw` empty) leaves previous_draw as it was.
 inline void ExpectRedrawRule(const Drill& d, const std::function<float(const Drill&)>& redraw,
                              float previous) {
   if (redraw) {
     EXPECT_NE(redraw(d), previous) << "the same draw twice in a row";
-    EXPECT_EQ(d.FMAESU, redraw(d));
+    EXPECT_EQ(d.previous_draw, redraw(d));
   } else {
-    EXPECT_EQ(d.FMAESU, previous);
+    EXPECT_EQ(d.previous_draw, previous);
   }
 }
 

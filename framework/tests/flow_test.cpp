@@ -226,19 +226,15 @@ TEST_F(ProblemStart, BadgeNumberMovesLeftFromTen) {
   EXPECT_NE(text.find("line 48 59 720 148 2 fill solid\n"), std::string::npos);
 }
 
-TEST_F(ProblemStart, NumberTextsHaveNoBlanksAndTheExponentForm) {
+TEST_F(ProblemStart, NumberTextsHaveNoBlanks) {
   d.T[1] = 12;
   d.T[2] = -3;
-  d.F[40] = 7.5f;
-  d.Z = 230.5f;
-  d.X = 64;
-  NumberTextStep(d);
-  EXPECT_EQ(d.T_s[1], "12");
-  EXPECT_EQ(d.T_s[2], "-3");
-  EXPECT_EQ(d.F_s[40], "7.5");
-  EXPECT_EQ(d.TI_s, "41");  // made from the loop counter after its loop
-  EXPECT_EQ(d.TX_s, "64");
-  EXPECT_EQ(d.A_s, "WESST");  // the point has no digit value and counts as 0
+  d.T[40] = 7.5f;
+  const NumberTextArray texts = NumberTexts(d.T);
+  EXPECT_EQ(texts[1], "12");
+  EXPECT_EQ(texts[2], "-3");
+  EXPECT_EQ(texts[3], "0");
+  EXPECT_EQ(texts[40], "7.5");
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ Handoff Start(Drill& d) {
   } while (RedrawNeeded(d, d.T[1]));
   d.T[2] = -d.T[1];
   d.F[2] = d.T[1] + d.F[1];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 80, 72, 15, "Xの変域が、次の場合であるとき、不等号を使って表しなさい。");
   RenderAt(d, 80, 108, 15,

@@ -25,7 +25,8 @@ void DrawSheetSize(Drill& d) {
     d.F[i] = static_cast<float>(i);
     d.T[i] = d.F[11] - 2 * d.F[i];
   }
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   for (int i = 1; i <= 10; ++i) {
     if (d.T[i] < 0) {
       d.T_s[i] = "";

@@ -30,7 +30,8 @@ void DrawTable(Drill& d, Sign sign) {
     d.F[i + 3] = d.T[1] / d.T[i + 3];
   }
   d.T[6] = 0;
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[2] = "X";
   d.T_s[3] = "…";
   d.T_s[9] = "…";

@@ -16,7 +16,8 @@ Handoff Pose(Drill& d, Sign sign) {
     d.T[11] = 6 * RandomWhole(d, 1, 5);
     d.T[1] = sign == Sign::Positive ? d.T[11] : -d.T[11];
   } while (RedrawNeeded(d, d.T[1]));
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");
   RenderAt(d, 80, 108, 13, (sign == Sign::Positive ? "Y=ﾀ" : "Y=-ﾀ") + d.T_s[11] + "/Xﾀ");
   const float prompt_x = d.KAIX + 80, prompt_y = d.KAIY - 18;

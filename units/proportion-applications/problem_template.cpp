@@ -52,8 +52,8 @@ float RandomWhole(Drill& d, int a, int b) {
 }
 
 bool RedrawNeeded(Drill& d, float v) {
-  if (v == d.FMAESU) return true;
-  d.FMAESU = v;
+  if (v == d.previous_draw) return true;
+  d.previous_draw = v;
   return false;
 }
 

@@ -36,8 +36,8 @@ float WholeNumberFrom(float r, int a, int b);
 // The same with the next random number.
 float RandomWhole(Drill& d, int a, int b);
 
-// The re-draw rule: true when the draw's value v equals FMAESU, the value of the last draw, so
-// the draws must be made again; otherwise FMAESU becomes v and the draw stands.
+// The re-draw rule: true when the draw's value v equals previous_draw, the value of the last draw,
+// so the draws must be made again; otherwise previous_draw becomes v and the draw stands.
 bool RedrawNeeded(Drill& d, float v);
 
 // What a problem expects as its answer.

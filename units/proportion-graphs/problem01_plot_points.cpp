@@ -11,7 +11,8 @@ namespace {
 Handoff Start(Drill& d) {
   BeginProblem(d, 768, 144);
   DrawFourPoints(d);
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[11] = "Ａ";
   d.T_s[12] = "Ｂ";
   d.T_s[13] = "Ｃ";

@@ -14,7 +14,8 @@ Handoff Start(Drill& d) {
   } while (RedrawNeeded(d, d.T[1]));
   d.T[2] = RandomWhole(d, 2, 4);
   d.F[2] = d.T[1] * d.T[2];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15,
            "駅から" + d.F_s[2] + "ｋｍ離れた公園まで、毎時" + d.T_s[1] + "ｋｍの速さで歩きます。");

@@ -23,7 +23,8 @@ Handoff Start(Drill& d, int low, int high) {
     d.T[11 + i] = static_cast<float>(i - 3);
     d.F[11 + i] = a * d.T[11 + i];
   }
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[9] = "X";
   d.F_s[9] = "Y";
   d.T_s[10] = d.T_s[18] = d.F_s[10] = d.F_s[18] = "…";

@@ -28,7 +28,8 @@ void Preamble(Drill& d, float WX2, float WY2, void (*draw)(Drill&), Constant con
   BeginProblem(d, WX2, WY2);
   draw(d);
   d.F[1] = 0;
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   if (constant == Constant::Whole) {
     d.T_s[11] = CoefficientText(d.T[1], d.T_s[1]);
   } else {

@@ -26,13 +26,14 @@ std::string SignText(float sign) {
 }
 
 void DrawFractionalConstant(Drill& d, float sign) {
+  float numerator = 0, denominator = 0;
   do {
-    d.D1 = RandomWhole(d, 1, 5);
-    d.D2 = RandomWhole(d, 2, 9);
-    ReduceFraction(d.D1, d.D2);
-  } while (d.D2 == 1 || RedrawNeeded(d, d.D1));
-  d.T[1] = d.D1;
-  d.T[2] = d.D2;
+    numerator = RandomWhole(d, 1, 5);
+    denominator = RandomWhole(d, 2, 9);
+    ReduceFraction(numerator, denominator);
+  } while (denominator == 1 || RedrawNeeded(d, numerator));
+  d.T[1] = numerator;
+  d.T[2] = denominator;
   d.T[5] = sign;
 }
 

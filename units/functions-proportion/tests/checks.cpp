@@ -486,7 +486,7 @@ float Constant(const Drill& d) {
 const std::vector<ProblemDraws>& AllProblemDraws() {
   static const std::vector<ProblemDraws> all = [] {
     std::vector<ProblemDraws> draws;
-    // 1: the order of the case texts; T(1) is drawn but leaves FMAESU alone.
+    // 1: the order of the case texts; T(1) is drawn but leaves previous_draw alone.
     draws.push_back({1, ShuffledOrders(), ShownOrder, {}, CheckFunctionCases});
     // 2 and 3: the sheet's side s = 14..22.
     std::set<Case> sides;

@@ -27,7 +27,7 @@ void ForEveryDraw(const Draws& draws, const std::function<void(const Lesson&)>& 
   StartUntilEveryCase(
       draws.cases, 40000,
       [&] {
-        previous = lesson.d.FMAESU;
+        previous = lesson.d.previous_draw;
         lesson.Run(draws.problem);
         return std::vector<Case>{draws.case_of(lesson.d)};
       },

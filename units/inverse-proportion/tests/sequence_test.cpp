@@ -51,12 +51,12 @@ void CheckProblemAfter(int before, Before how, int k) {
   Drill& d = lesson.d;
   if (how == Before::ThreeWrong) lesson.at_start = TypeThreeWrong;
   lesson.Run(before);
-  const float previous = d.FMAESU;
+  const float previous = d.previous_draw;
   lesson.at_start = [](Lesson& l) { l.pupil.Type(RightKeys(l.d)); };
 
   const int next = lesson.Run(k);
   EXPECT_NE(RedrawValue(d, k), previous);
-  EXPECT_EQ(d.FMAESU, RedrawValue(d, k));
+  EXPECT_EQ(d.previous_draw, RedrawValue(d, k));
   const auto judged = lesson.Lines("judge ");
   ASSERT_EQ(judged.size(), 1u);
   const float cell = ResultsCellLeft(k);
@@ -100,11 +100,11 @@ TEST(Sequence, EveryProblemAfterEveryOtherProblem) {
 TEST(Sequence, Problem8NeverRepeatsTheValueBeforeIt) {
   Lesson lesson(8);
   for (int start = 0; start < 400; ++start) {
-    const float previous = lesson.d.FMAESU;
+    const float previous = lesson.d.previous_draw;
     lesson.Run(8);
     ASSERT_NE(lesson.d.T[2], previous) << "start " << start;
     ASSERT_NE(lesson.d.F[2], lesson.d.F[3]);
-    ASSERT_EQ(lesson.d.FMAESU, lesson.d.T[2]);
+    ASSERT_EQ(lesson.d.previous_draw, lesson.d.T[2]);
   }
 }
 

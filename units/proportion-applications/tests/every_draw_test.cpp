@@ -28,7 +28,7 @@ void ForEveryDraw(const Draws& draws, const std::function<void(const Session&)>&
   StartUntilEveryCase(
       draws.cases, 20000,
       [&] {
-        previous = s.d.FMAESU;
+        previous = s.d.previous_draw;
         s.Run(draws.problem);
         return std::vector<Case>{draws.case_of(s.d)};
       },

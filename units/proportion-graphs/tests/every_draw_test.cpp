@@ -27,7 +27,7 @@ void ForEveryDraw(const Draws& draws, const std::function<void(const Pupil&)>& c
   StartUntilEveryCase(
       draws.cases, 3000,
       [&] {
-        previous = pupil.d.FMAESU;
+        previous = pupil.d.previous_draw;
         next = pupil.Run(draws.problem);
         return draws.cases_of(pupil.d);
       },
