@@ -53,12 +53,12 @@ inline void ExpectRedrawRule(const Drill& d, const std::function<float(const Dri
 // and no other answer line is accepted.
 inline void ExpectTypedAnswerJudgedRight(const Session& s) {
   const Drill& d = s.d;
-  EXPECT_EQ(s.Judgements(), std::vector<std::string>{"judge 2 " + d.SKAI_s});
+  EXPECT_EQ(s.Judgements(), std::vector<std::string>{"judge 2 " + d.answer.expected});
   std::string joined;
-  for (int k = 1; k <= 5; ++k) joined += d.TKAI_s[1][k];
-  EXPECT_EQ(d.SKAI_s, joined);
-  EXPECT_EQ(d.TKAI1_s, "");
-  EXPECT_EQ(d.TKAI2_s, "");
+  for (int k = 1; k <= 5; ++k) joined += d.answer.blank_expected[1][k];
+  EXPECT_EQ(d.answer.expected, joined);
+  EXPECT_EQ(d.answer.alternative1, "");
+  EXPECT_EQ(d.answer.alternative2, "");
 }
 
 }  // namespace drill::testing

@@ -68,12 +68,12 @@ void Hint1(Drill& d) {
 }
 
 void Hint2(Drill& d) {
-  RenderAt(d, 80, 270, 5, d.TKAI_s[1][1]);
+  RenderAt(d, 80, 270, 5, d.answer.blank_expected[1][1]);
   DrawNumberLine(d, 324, Ends::Excluded, d.T_s[2], d.F_s[1]);
 }
 
 void Hint3(Drill& d) {
-  RenderAt(d, 80, 378, 5, d.TKAI_s[1][2]);
+  RenderAt(d, 80, 378, 5, d.answer.blank_expected[1][2]);
 }
 
 }  // namespace

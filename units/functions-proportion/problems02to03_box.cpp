@@ -172,7 +172,7 @@ Handoff StartGraph(Drill& d) {
 
   // The wait text goes once a key is pressed: the answer line and the look-at-problems box take
   // its place.
-  const float wait_x = d.KAIX + 80, wait_y = d.KAIY - 18;
+  const float wait_x = d.answer.line_x + 80, wait_y = d.answer.line_y - 18;
   RenderAt(d, wait_x, wait_y, 9, kDrawnWhenKeyPressed);
   const float wait_end = d.X;
   WaitForFreshKey(d);

@@ -1,5 +1,6 @@
 // Problems 9 and 10: the pupil plots four points of a table of y = a/x (a > 0, a < 0) and, once
 // they are right, watches the hyperbola emerge from 20, 40, 100 and 1000 points a branch.
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -55,21 +56,14 @@ void DrawTable(Drill& d, Sign sign) {
   }
 }
 
-// AINP_s gets "1" for each entered point that is a pair of the table not entered before, "0" for
-// each other one; SKAI_s is the all-right pattern. With four points for the four pairs, all right
-// means every pair was entered, in any order: a point on the curve but not in the table, or a
-// pair entered twice, leaves a pair out.
+// Each entered point is matched with a pair of the table not matched before. With four points for
+// the four pairs, all right means every pair was entered, in any order: a point on the curve but
+// not in the table, or a pair entered twice, leaves a pair out.
 bool EveryPairEntered(Drill& d) {
   const std::array<CoordinatePair, kPoints> pairs{
       {{d.T[4], d.F[4]}, {d.T[5], d.F[5]}, {d.T[7], d.F[7]}, {d.T[8], d.F[8]}}};
   const std::vector<bool> matched = MatchEnteredPoints(d, kPoints, pairs);
-  d.AINP_s = "";
-  d.SKAI_s = "";
-  for (const bool match : matched) {
-    d.AINP_s += match ? "1" : "0";
-    d.SKAI_s += "1";
-  }
-  return d.AINP_s == d.SKAI_s;
+  return std::find(matched.begin(), matched.end(), false) == matched.end();
 }
 
 // The four passes and their texts (the first written with full-width digits).
@@ -91,31 +85,19 @@ void LetTheCurveEmerge(Drill& d) {
   }
 }
 
-// The big mark of the check, over the origin: a circle when all points are right (FF = 2), else a
-// cross.
-void DrawMarkOverOrigin(Drill& d) {
-  d.rt.BeginGroup(DrawGroup::Mark);
-  if (d.FF == 2) {
-    d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
-  } else {
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
-  }
-  d.rt.EndGroup(DrawGroup::Mark);
-}
-
 Handoff Pose(Drill& d, Sign sign) {
   BeginProblem(d, 800, 135);
   DrawTable(d, sign);
   // Looking at the problems shows the table only.
-  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+  if (d.FMIRU == 1) return Handoff::Attempts();
 
   DrawStandardPlane(d);
   EnterPointsFromOrigin(d, kPoints);
-  d.FF = EveryPairEntered(d) ? 2 : 1;
-  DrawMarkOverOrigin(d);
-  RecordJudgement(d, EnteredPointTexts(d, kPoints));
-  if (d.FF == 1) {
+  // The big mark of the check stands over the origin.
+  const Judgement judgement = EveryPairEntered(d) ? Judgement::Right : Judgement::Wrong;
+  DrawMarkOverOrigin(d.rt, d.GX0, d.GY0, judgement);
+  RecordJudgement(d, judgement, EnteredPointTexts(d, kPoints));
+  if (judgement == Judgement::Wrong) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     WaitForFreshKey(d);
     // Keys typed after the pause must not fix points in the next start.

@@ -20,7 +20,7 @@ Handoff Pose(Drill& d, Sign sign) {
   d.F_s = NumberTexts(d.F);
   RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");
   RenderAt(d, 80, 108, 13, (sign == Sign::Positive ? "Y=ﾀ" : "Y=-ﾀ") + d.T_s[11] + "/Xﾀ");
-  const float prompt_x = d.KAIX + 80, prompt_y = d.KAIY - 18;
+  const float prompt_x = d.answer.line_x + 80, prompt_y = d.answer.line_y - 18;
   RenderAt(d, prompt_x, prompt_y, 9, kPrompt);
   const float prompt_right = d.X;
   WaitForFreshKey(d);
@@ -33,8 +33,8 @@ Handoff Pose(Drill& d, Sign sign) {
   d.CCC2 = 15;
   DrawHyperbola(d);
   SetUpAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
-  RenderAt(d, d.KAIX - 112, d.KAIY - 40, 15, "正解なら１を、間違いなら０を入力");
-  return EnterAttemptLoop(d);
+  RenderAt(d, d.answer.line_x - 112, d.answer.line_y - 40, 15, "正解なら１を、間違いなら０を入力");
+  return Handoff::Attempts();
 }
 
 Handoff Start11(Drill& d) {

@@ -53,7 +53,7 @@ struct AnswerSpec {
   std::string TKAI2_s = "";
 };
 
-// Sets KOTAE_SU, KOTAE_SU1, TANI_s, TKAI_s, SKAI_s, TKAI1_s and TKAI2_s.
+// Fills the answer contract.
 void SetUpAnswer(Drill& d, const AnswerSpec& answer);
 // Sets up the answer and enters the attempt loop: the last step of every problem start.
 Handoff AskForAnswer(Drill& d, const AnswerSpec& answer);

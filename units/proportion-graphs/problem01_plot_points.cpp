@@ -27,16 +27,16 @@ Handoff Start(Drill& d) {
   RenderAt(d, 880, 72, 13, "X軸…横の数直線　Y軸…縦の数直線");
   RenderAt(d, 880, 108, 11, "座標軸…両方合わせて　原点…座標軸が交わる点Ｏ");
   RenderAt(d, 880, 144, 13, "(3,5)を座標、３をX座標、５をY座標　という");
-  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+  if (d.FMIRU == 1) return Handoff::Attempts();
 
   DrawStandardPlane(d);
   EnterPointsFromOrigin(d, 4, 1);
   // Right only in the order A, B, C, D.
   std::string expected;
   for (int k = 1; k <= 4; ++k) expected += CoordinateText(d, k);
-  MarkEnteredPoints(d, EnteredPointTexts(d, 4) == expected, 4);
+  const Judgement judgement = MarkEnteredPoints(d, EnteredPointTexts(d, 4) == expected, 4);
   RenderAt(d, 240, 270, 13, kPressAnyKey);
-  return WaitThenGoOn(d);
+  return WaitThenGoOn(d, judgement);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ Handoff Start(Drill& d, int low, int high) {
     d.A_s = d.F_s[8 + i];
     DrawTableCell(d);
   }
-  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+  if (d.FMIRU == 1) return Handoff::Attempts();
 
   DrawStandardPlane(d);
   EnterPointsFromOrigin(d, kPoints);
@@ -57,10 +57,10 @@ Handoff Start(Drill& d, int low, int high) {
   for (int i = 0; i < kPoints; ++i) pairs[i] = {d.T[11 + i], d.F[11 + i]};
   const std::vector<bool> matched = MatchEnteredPoints(d, kPoints, pairs);
   const bool right = std::find(matched.begin(), matched.end(), false) == matched.end();
-  MarkEnteredPoints(d, right, kPoints);
+  const Judgement judgement = MarkEnteredPoints(d, right, kPoints);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
-    return WaitThenGoOn(d);
+    return WaitThenGoOn(d, judgement);
   }
   // The points joined: the graph of the table's formula.
   const std::string formula = "Y=" + d.T_s[1] + "X";
@@ -77,7 +77,7 @@ Handoff Start(Drill& d, int low, int high) {
     RenderAt(d, 160, 306, 5, "比例の関係Y=AX のグラフは原点を通る直線です。");
   }
   RenderAt(d, 160, 360, 9, kPressAnyKey);
-  return WaitThenGoOn(d);
+  return WaitThenGoOn(d, judgement);
 }
 
 Handoff Start3(Drill& d) {

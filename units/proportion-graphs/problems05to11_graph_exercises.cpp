@@ -67,7 +67,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
   RenderAt(
       d, 80, 72, 15,
       formula + " のグラフが通る２点を示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
-  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+  if (d.FMIRU == 1) return Handoff::Attempts();
 
   DrawStandardPlane(d);
   EnterPointsFromOrigin(d, 2);
@@ -80,7 +80,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
                                                 : d.T[5] * d.T[1] * d.P1 / d.T[2] + d.F[1];
     right = right && d.P2 == y;
   }
-  MarkEnteredPoints(d, right, 2);
+  const Judgement judgement = MarkEnteredPoints(d, right, 2);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     RenderAt(d, 80, 270, 13, "原点(0,0) を通ります。");
@@ -92,7 +92,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
                "比例定数が " + d.T_s[5] + "ﾀ" + d.T_s[1] + "/" + d.T_s[2] + "ﾀ" + "だから、(" +
                    d.T_s[2] + "," + d.T_s[5] + d.T_s[1] + ") も通ります。");
     }
-    return WaitThenGoOn(d);
+    return WaitThenGoOn(d, judgement);
   }
   d.AA = Slope(d, constant);
   d.BB = d.F[1];
@@ -104,7 +104,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
     DrawLineOnPlane(d);
   }
   RenderAt(d, 240, 360, 9, kPressAnyKey);
-  return WaitThenGoOn(d);
+  return WaitThenGoOn(d, judgement);
 }
 
 // Templates III and IV: the pupil draws the graph on paper, then judges it against the one

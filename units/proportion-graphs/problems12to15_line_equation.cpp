@@ -61,7 +61,7 @@ void WholeHint1(Drill& d) {
 }
 void WholeHint3(Drill& d) {
   RenderAt(d, 80, 270, 15, "直線の式は、");
-  RenderMore(d, 5, d.TKAI_s[1][1]);
+  RenderMore(d, 5, d.answer.blank_expected[1][1]);
 }
 
 void FractionHint1(Drill& d) {

@@ -37,31 +37,24 @@ void DrawFractionalConstant(Drill& d, float sign) {
   d.T[5] = sign;
 }
 
-void MarkEnteredPoints(Drill& d, bool right, int count) {
-  // The mark stands over the plane's middle on purpose.
-  d.rt.BeginGroup(DrawGroup::Mark);
-  if (right) {
-    d.rt.DrawCircle(d.GX0, d.GY0, 32, 5, CircleFill::Outline);
-  } else {
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 - 27, d.GX0 + 32, d.GY0 + 27, 5);
-    d.rt.DrawLine(d.GX0 - 32, d.GY0 + 27, d.GX0 + 32, d.GY0 - 27, 5);
-  }
-  d.rt.EndGroup(DrawGroup::Mark);
-  d.FF = right ? 2 : 1;
-  RecordJudgement(d, EnteredPointTexts(d, count));
+Judgement MarkEnteredPoints(Drill& d, bool right, int count) {
+  const Judgement judgement = right ? Judgement::Right : Judgement::Wrong;
+  DrawMarkOverOrigin(d.rt, d.GX0, d.GY0, judgement);
+  RecordJudgement(d, judgement, EnteredPointTexts(d, count));
+  return judgement;
 }
 
-Handoff WaitThenGoOn(Drill& d) {
+Handoff WaitThenGoOn(Drill& d, Judgement judgement) {
   WaitForFreshKey(d);
   FlushKeys(d);
-  if (d.FF != 2) return Handoff::Start(d.IM);
+  if (judgement != Judgement::Right) return Handoff::Start(d.IM);
   // After the unit's last problem the menu offers what comes next.
   return d.IM == d.SAIGO ? Handoff::Done() : Handoff::Start(d.IM + 1);
 }
 
 void WaitUntilDrawn(Drill& d) {
   const std::string prompt = "グラフがかけたら、何かキーを押して下さい。";
-  const float x = d.KAIX + 80, y = d.KAIY - 18;
+  const float x = d.answer.line_x + 80, y = d.answer.line_y - 18;
   RenderAt(d, x, y, 9, prompt);
   WaitForFreshKey(d);
   // The answer line is drawn over the prompt's lower edge: the prompt goes once it is answered.
@@ -69,7 +62,7 @@ void WaitUntilDrawn(Drill& d) {
 }
 
 Handoff AskSelfAssessment(Drill& d) {
-  RenderAt(d, d.KAIX - 112, d.KAIY - 40, 15, "正解なら１を、間違いなら０を入力");
+  RenderAt(d, d.answer.line_x - 112, d.answer.line_y - 40, 15, "正解なら１を、間違いなら０を入力");
   return AskForAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
 }
 

@@ -30,7 +30,7 @@ void TypeThreeWrong(Lesson& lesson) {
     lesson.pupil.Type("{Space}");
     wrong = "0{Enter}";
   } else {
-    for (int k = 1; k <= d.KOTAE_SU; ++k) wrong += "0{Enter}";
+    for (int k = 1; k <= d.answer.blanks; ++k) wrong += "0{Enter}";
   }
   lesson.pupil.Type(wrong + "{Space}" + wrong + "{Space}" + wrong);
 }
@@ -76,9 +76,10 @@ void CheckProblemAfter(int before, Before how, int k) {
       EXPECT_EQ(line.find(" 22 5 0"), std::string::npos) << line;
   } else {
     EXPECT_EQ(next, 0);
-    EXPECT_EQ(judged[0], "judge 2 " + d.SKAI_s);
-    EXPECT_EQ(
-        lesson.Count("circle " + NumberText(d.mark_x) + " " + NumberText(d.mark_y) + " 22 5 0"), 1);
+    EXPECT_EQ(judged[0], "judge 2 " + d.answer.expected);
+    int answer_circles = 0;
+    for (const auto& line : lesson.Lines("circle ")) answer_circles += line.ends_with(" 22 5 0");
+    EXPECT_EQ(answer_circles, 1);
   }
   if (k == 11 || k == 12) {
     EXPECT_TRUE(PromptRowsClear(d));
