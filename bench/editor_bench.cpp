@@ -20,12 +20,12 @@ void TypedKeyStepOfEditor(benchmark::State& state) {
   });
   Runtime rt(keys);
   Drill d(rt, PropApplyUnit());
-  d.KOTAE_SU = d.KOTAE_SU1 = 1;
-  d.TANI_s[1] = "　本　";
-  d.TKAI_s[1][1] = d.SKAI_s = "12";
+  d.answer.blanks = 1;
+  d.answer.units[1] = "　本　";
+  d.answer.blank_expected[1][1] = d.answer.expected = "12";
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    AnswerEntry(d);
+    AnswerEntry(d, d.answer, 0);
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     state.SetIterationTime(spent.count() / (kKeys + 1));
   }

@@ -43,6 +43,28 @@ class DynamicArray {
   std::vector<T> items_;
 };
 
+// The judgement of an answer; its value is the code the trace writes ("judge 2 …" for right).
+enum class Judgement { Wrong = 1, Right = 2 };
+
+inline int TraceCode(Judgement judgement) {
+  return static_cast<int>(judgement);
+}
+
+// The answer contract: the problem fills it before the attempts; the attempt loop and the
+// editor read it.
+struct AnswerContract {
+  std::string expected;      // the whole answer, its blanks' expected texts joined
+  std::string alternative1;  // other accepted forms of the whole answer ("" for none)
+  std::string alternative2;
+  int blanks = 1;  // how many blanks the answer has (1..5)
+  // [1][k] the expected text of blank k, [2][k] another accepted form of it ("" for none).
+  Array<Array<std::string, 5>, 2> blank_expected;
+  // [0] stands before the answer line's first blank, [k] after blank k (a unit such as "本").
+  Array<std::string, 5> units;
+  // Where the answer line starts: the first blank's cell is one cell right of it.
+  float line_x = 480, line_y = 540;
+};
+
 struct Drill {
   // The problem count and the per-problem arrays come from the unit's table.
   Drill(Runtime& runtime, const UnitDefinition& unit)
@@ -55,25 +77,17 @@ struct Drill {
   Runtime& rt;
   const UnitDefinition& unit;
 
-  // Per-program constants and layout anchors.
-  float KAIX = 480, KAIY = 540;
-
   // Problem arrays.
   Array<std::string, 40> F_s, T_s;
   Array<float, 40> F, T;
   DynamicArray<float> SFU;
   DynamicArray<float> first_try_written;  // 1 once problem k's first-try mark is in the strip
-  Array<std::string, 5> TANI_s;
-  Array<Array<std::string, 5>, 2> TKAI_s;
   Array<std::string, 10> KKAI_s;
-  Array<float, 5> XW_end, YW_end;  // where blank k ended (the editor's arrays XW(), YW())
 
   // Sequencer.
   int IM = 0;
-  int KAI = 0;
-  int FF = 0;
   int FMIRU = 0, MIRU = 0;
-  int JALKAI = 0, JAKAI3 = 0;
+  int JALKAI = 0;
 
   // The session's record for the teacher, reported to the platform's keeper as it changes.
   SessionRecord record;
@@ -81,12 +95,8 @@ struct Drill {
   // goes on with its series instead of starting a new one.
   bool taking_up_series = false;
 
-  // Answer contract and editor.
-  int KOTAE_SU = 1, KOTAE_SU1 = 1;
-  std::string SKAI_s, TKAI1_s, TKAI2_s, AINP_s, I_s, UB_s, UC_s;
-  float XW = 0, YW = 0, AAX = 0, AAY = 0, UBX = 0, UBXO = 0;
-  float answer_right = 0;        // where the finished answer line ends, its blanks' marks included
-  float mark_x = 0, mark_y = 0;  // centre of the right/wrong mark beside the answer
+  // Number entry: the digits typed so far and the key just read.
+  std::string AINP_s, I_s;
 
   // The renderer takes its pen and root state as arguments; these remain for other parts: AA_s
   // the point text ParsePointText reads, A_s ReadNumber's line and NumberTextStep's exponent-code
@@ -101,19 +111,13 @@ struct Drill {
   // Number entry.
   float XX = 0;
 
-  // Problem frame.
-  float WX1 = 48, WY1 = 63, WX2 = 0, WY2 = 0;
-
-  // Number-text step: the numbers A..N, P, Z (X and Y above) and their texts. F_ and G_ are the
-  // numbers F and G, apart from the arrays F() and G().
-  float A = 0, B = 0, C = 0, D = 0, E = 0, F_ = 0, G_ = 0, H = 0, I = 0, J = 0, K = 0, L = 0, M = 0,
-        N = 0, P = 0, Z = 0;
-  std::string TA_s, TB_s, TC_s, TD_s, TE_s, TF_s, TG_s, TH_s, TI_s, TJ_s, TK_s, TL_s, TM_s, TN_s,
-      TX_s, TP_s, TY_s, TZ_s;
-
   // Problems.
-  float D1 = 0, D2 = 0;
-  float FMAESU = 0;
+  // The value that decided the last draw of a problem, so that the next draw differs from it.
+  float previous_draw = 0;
+
+  // The question flow and the answer.
+  AnswerContract answer;  // what the current problem expects; the problem fills it
+  int run_count = 0;      // how often the current problem was worked through in this series
 };
 
 }  // namespace drill

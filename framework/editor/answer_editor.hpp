@@ -42,7 +42,7 @@ struct Item {
   Kind kind = Kind::Glyph;
   std::string code;
   float x = 0, y = 0;
-  int nroot = 0;  // NROOT when it was drawn
+  int nroot = 0;  // the renderer's root state when it was drawn
   int colour = kAnswerColour;
   Area area;  // every pixel it may have painted lies in here
 };
@@ -51,19 +51,33 @@ enum class Ink { Drawn, Erased };
 enum class EditorEnd { Finished, Cleared };
 enum class EnterResult { GoOn, AnswerDone };
 
+// The working state of one answer entry: what has been typed, where the cursor's blank and
+// fraction stand, and what was drawn. It lives as long as one attempt.
 class AnswerEditor {
  public:
   // `previous_reach` is the rightmost x the last attempt's answer line drew to (0 for none): the
   // new line erases that far, so nothing of a long or tall wrong answer stays.
-  AnswerEditor(Drill& d, float previous_reach) : d_(d), attempt_reach_(previous_reach) {}
+  AnswerEditor(Drill& d, const AnswerContract& answer, float previous_reach)
+      : d_(d), answer_(answer), attempt_reach_(previous_reach) {}
 
-  // Erases the answer line (and whatever a cleared attempt left in it) and draws "答 " + TANI_s[0].
+  // Erases the answer line (and whatever a cleared attempt left in it) and draws "答 " and the
+  // text that stands before the first blank.
   void DrawAnswerLine();
   // Runs the key loop until the answer is finished or the clear key throws the attempt away.
   EditorEnd Run();
 
+  // After a finished answer: every blank's text joined, in the blanks' order.
+  const std::string& typed() const { return typed_; }
+  // After a finished answer: where its last blank's stretch of the line starts.
+  float line_x() const { return line_x_; }
+  float line_y() const { return line_y_; }
+  // After a finished answer: where the line ends, its blanks' marks included.
+  float line_end() const { return line_end_; }
+
  private:
   enum class KeyAction { Clear, StartFraction, Enter, Backspace, Accept, Ignore };
+  // Where typed keys go: the blank itself, or a fraction's denominator or numerator.
+  enum class Mode { Normal, Denominator, Numerator };
 
   // Key loop.
   KeyAction Classify();
@@ -100,7 +114,19 @@ class AnswerEditor {
   void NoteReach(float right);
 
   Drill& d_;
+  const AnswerContract& answer_;
+  Mode mode_ = Mode::Normal;
+  std::string key_;                // the key being handled, as its code
+  std::string typed_;              // the current blank's text; the whole answer once finished
+  int blanks_left_ = 1;            // the blanks still to finish, the current one included
+  float line_x_ = 0, line_y_ = 0;  // where the current blank's stretch of the line starts
+  float row_y_ = 0;                // the current blank's row
   float blank_start_ = 0;          // x where the current blank's text begins
+  std::string denominator_text_;   // the fraction being typed: its parts' texts
+  std::string numerator_text_;
+  float fraction_x_ = 0;           // where the fraction being typed starts
+  float denominator_end_ = 0;      // where its denominator's text ended
+  float line_end_ = 0;             // where the finished answer line ends
   std::vector<Item> blank_;        // the current blank's items in normal mode, in typing order
   std::optional<Item> bar_;        // the provisional bar of the fraction being typed
   std::vector<Item> denominator_;  // what has been typed into that fraction

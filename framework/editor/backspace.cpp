@@ -22,14 +22,14 @@ void DropLastCharacter(std::string& text) {
 
 void AnswerEditor::HandleBackspace() {
   EraseCursor();
-  switch (d_.FF) {
-    case 1:
+  switch (mode_) {
+    case Mode::Numerator:
       BackspaceNumerator();
       break;
-    case 3:
+    case Mode::Denominator:
       BackspaceDenominator();
       break;
-    default:
+    case Mode::Normal:
       BackspaceNormal();
       break;
   }
@@ -37,16 +37,16 @@ void AnswerEditor::HandleBackspace() {
 
 void AnswerEditor::BackspaceNormal() {
   Drill& d = d_;
-  if (d.AINP_s.ends_with(kRootEndMark)) {
+  if (typed_.ends_with(kRootEndMark)) {
     // The last item is a finished fraction: the whole blank is cleared and typing starts again at
     // the blank's beginning.
-    d.AINP_s.clear();
+    typed_.clear();
     d.X = blank_start_;
-    d.Y = d.AAY;
+    d.Y = row_y_;
     Restart();
     return;
   }
-  if (blank_.empty() || d.AINP_s.empty()) {
+  if (blank_.empty() || typed_.empty()) {
     Restart();
     return;
   }
@@ -57,18 +57,18 @@ void AnswerEditor::BackspaceNormal() {
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
   d.X = item.x;
-  d.Y = d.AAY;
-  DropLastCharacter(d.AINP_s);
-  if (d.AINP_s.empty()) Restart();
+  d.Y = row_y_;
+  DropLastCharacter(typed_);
+  if (typed_.empty()) Restart();
 }
 
 void AnswerEditor::BackspaceNumerator() {
   Drill& d = d_;
-  if (d.UC_s.empty() || numerator_.empty()) {
+  if (numerator_text_.empty() || numerator_.empty()) {
     // Back to the end of the denominator.
-    d.FF = 3;
-    d.X = d.UBXO;
-    d.Y = d.AAY + 14;
+    mode_ = Mode::Denominator;
+    d.X = denominator_end_;
+    d.Y = row_y_ + 14;
     return;
   }
   const Item item = numerator_.back();
@@ -77,19 +77,19 @@ void AnswerEditor::BackspaceNumerator() {
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
   d.X = item.x;
-  d.Y = d.AAY - 12;
-  DropLastCharacter(d.UC_s);
+  d.Y = row_y_ - 12;
+  DropLastCharacter(numerator_text_);
 }
 
 void AnswerEditor::BackspaceDenominator() {
   Drill& d = d_;
-  if (d.UB_s.ends_with(kRootEndMark)) {
+  if (denominator_text_.ends_with(kRootEndMark)) {
     // Back from the numerator: the denominator is open again. A root in it runs to its end (so
     // the finished fraction shows it), and the keys typed now continue under its bar.
-    d.UB_s.erase(d.UB_s.size() - std::string(kRootEndMark).size());
-    if (d.UB_s.find(kRootCode) != std::string::npos) d.NROOT = 1;
+    denominator_text_.erase(denominator_text_.size() - std::string(kRootEndMark).size());
+    if (denominator_text_.find(kRootCode) != std::string::npos) d.NROOT = 1;
   }
-  if (d.UB_s.empty() || denominator_.empty()) {
+  if (denominator_text_.empty() || denominator_.empty()) {
     AbandonFraction();
     return;
   }
@@ -99,8 +99,8 @@ void AnswerEditor::BackspaceDenominator() {
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
   d.X = item.x;
-  d.Y = d.AAY + 14;
-  DropLastCharacter(d.UB_s);
+  d.Y = row_y_ + 14;
+  DropLastCharacter(denominator_text_);
 }
 
 }  // namespace drill::editor

@@ -1,16 +1,27 @@
 // The one-line formula editor in which the pupil types an answer, and its judgement.
 #pragma once
 
+#include <string>
+
 #include "framework/drill.hpp"
 
 namespace drill {
 
-// One attempt: draws the answer line, lets the pupil type every blank, judges the answer against
-// SKAI_s, TKAI1_s and TKAI2_s and leaves FF = 2 (right) or 1 (wrong); traces "judge FF TEXT".
-void AnswerEntry(Drill& d);
+// What one attempt gave: its judgement and where its answer line stood, for the mark beside it.
+struct AnswerOutcome {
+  Judgement judgement = Judgement::Wrong;
+  float last_blank_x = 0, last_blank_y = 0;  // where the last blank's stretch of the line starts
+  float line_end = 0;                        // where the line ends, its blanks' marks included
+};
 
-// The judgement alone: AINP_s loses its marks and blanks and is compared byte for byte with
-// SKAI_s, TKAI1_s and TKAI2_s (an empty expected text never matches); FF = 2 or 1, traced.
-void JudgeAnswer(Drill& d);
+// One attempt: draws the answer line, lets the pupil type every blank and judges the answer
+// against the contract; traces "judge 2 TEXT" (right) or "judge 1 TEXT" (wrong). The line erases
+// as far as `previous_reach`, where the attempt before it drew to (0 for none). Each blank's text
+// is left in KKAI_s.
+AnswerOutcome AnswerEntry(Drill& d, const AnswerContract& answer, float previous_reach);
+
+// The judgement alone: the typed text loses its marks and blanks and is compared byte for byte
+// with the contract's expected text and its alternatives (an empty one never matches); traced.
+Judgement JudgeAnswer(Runtime& rt, const AnswerContract& answer, const std::string& typed);
 
 }  // namespace drill

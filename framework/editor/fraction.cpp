@@ -14,26 +14,26 @@ void AnswerEditor::StartFraction() {
   bar.kind = Item::Kind::ProvisionalBar;
   bar.code = std::string(kFractionMark) + kFractionMark + kFractionMark;
   bar.x = d.X;
-  bar.y = d.AAY;
+  bar.y = row_y_;
   bar.nroot = d.NROOT;
   Draw(bar);
   bar_ = bar;
   denominator_.clear();
   numerator_.clear();
-  d.UBX = d.X;
-  d.UB_s.clear();
-  d.FF = 3;
-  d.Y = d.AAY + 12;
+  fraction_x_ = d.X;
+  denominator_text_.clear();
+  mode_ = Mode::Denominator;
+  d.Y = row_y_ + 12;
 }
 
 void AnswerEditor::AcceptInPart() {
   Drill& d = d_;
   EraseCursor();
-  const bool in_denominator = d.FF == 3;
-  const float row = in_denominator ? d.AAY + 12 : d.AAY - 12;
+  const bool in_denominator = mode_ == Mode::Denominator;
+  const float row = in_denominator ? row_y_ + 12 : row_y_ - 12;
   Item item;
   item.kind = Item::Kind::PartGlyph;
-  item.code = d.I_s;
+  item.code = key_;
   item.x = d.X;
   item.y = row;
   item.nroot = d.NROOT;
@@ -42,59 +42,59 @@ void AnswerEditor::AcceptInPart() {
   d.X += kCell;
   d.Y = row;
   if (in_denominator) {
-    d.UB_s += d.I_s;
+    denominator_text_ += key_;
     denominator_.push_back(item);
   } else {
-    d.UC_s += d.I_s;
+    numerator_text_ += key_;
     numerator_.push_back(item);
   }
 }
 
 void AnswerEditor::MoveToNumerator() {
   Drill& d = d_;
-  d.UB_s += kRootEndMark;
-  d.UBXO = d.X;
-  d.UC_s.clear();
-  d.FF = 1;
-  d.X = d.UBX;
-  d.Y = d.AAY - 12;
+  denominator_text_ += kRootEndMark;
+  denominator_end_ = d.X;
+  numerator_text_.clear();
+  mode_ = Mode::Numerator;
+  d.X = fraction_x_;
+  d.Y = row_y_ - 12;
 }
 
 void AnswerEditor::FinishFraction() {
   Drill& d = d_;
-  d.UC_s += kRootEndMark;
+  numerator_text_ += kRootEndMark;
   // The provisional layout goes, then the fraction is set centred with a bar as wide as its
   // longer part.
-  Area erased{d.UBX, d.AAY - 18, d.UBX + 320, d.AAY + 30};
+  Area erased{fraction_x_, row_y_ - 18, fraction_x_ + 320, row_y_ + 30};
   if (bar_) erased = erased.Union(bar_->area);
   for (const Item& item : denominator_) erased = erased.Union(item.area);
   for (const Item& item : numerator_) erased = erased.Union(item.area);
   EraseFractionInProgress();
-  Fill({d.UBX, d.AAY - 18, d.UBX + 320, d.AAY + 30});
+  Fill({fraction_x_, row_y_ - 18, fraction_x_ + 320, row_y_ + 30});
   RedrawAround(erased);
 
   Item fraction;
   fraction.kind = Item::Kind::Fraction;
-  fraction.code = d.UC_s + "/" + d.UB_s;
-  fraction.x = d.UBX;
-  fraction.y = d.AAY;
+  fraction.code = numerator_text_ + "/" + denominator_text_;
+  fraction.x = fraction_x_;
+  fraction.y = row_y_;
   fraction.nroot = d.NROOT;
   const float end = Draw(fraction);
   blank_.push_back(fraction);
-  d.AINP_s += std::string(kRootEndMark) + d.UC_s + "/" + d.UB_s + kRootEndMark;
+  typed_ += std::string(kRootEndMark) + numerator_text_ + "/" + denominator_text_ + kRootEndMark;
   d.X = end + kFractionGap;
-  d.Y = d.AAY;
-  d.FF = 2;
+  d.Y = row_y_;
+  mode_ = Mode::Normal;
 }
 
 void AnswerEditor::AbandonFraction() {
   Drill& d = d_;
-  d.FF = 2;
-  d.X = d.UBX;
-  d.Y = d.AAY;
+  mode_ = Mode::Normal;
+  d.X = fraction_x_;
+  d.Y = row_y_;
   // Only the fraction's own pixels go: whatever was typed before it stays in the answer and on
   // the screen.
-  Area erased{d.UBX, d.AAY, d.UBX + 3 * kCell, d.AAY + kCell};
+  Area erased{fraction_x_, row_y_, fraction_x_ + 3 * kCell, row_y_ + kCell};
   if (bar_) erased = erased.Union(bar_->area);
   for (const Item& item : denominator_) erased = erased.Union(item.area);
   for (const Item& item : numerator_) erased = erased.Union(item.area);

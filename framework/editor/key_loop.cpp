@@ -41,8 +41,7 @@ bool IsOneOf(const std::string& key, std::string_view codes) {
 
 EditorEnd AnswerEditor::Run() {
   Drill& d = d_;
-  d.AAX = d.X;
-  d.AAY = d.Y;
+  row_y_ = d.Y;
   blank_start_ = d.X;
   blank_reach_ = d.X;
   Restart();
@@ -50,22 +49,22 @@ EditorEnd AnswerEditor::Run() {
     if (d.X >= EntryLimit()) {
       // The blank has run into the right margin: its text is thrown away and it starts again,
       // on its own row even when a fraction part was being typed.
-      d.AINP_s.clear();
+      typed_.clear();
       d.X = blank_start_;
-      d.Y = d.AAY;
+      d.Y = row_y_;
       Restart();
       continue;
     }
     d.rt.DrawCircle(d.X + 8, d.Y + 8, 4, kAnswerColour, CircleFill::Filled);
     NoteReach(d.X + 13);
-    d.I_s = d.rt.ReadKey();
-    if (d.I_s.empty()) {
+    key_ = d.rt.ReadKey();
+    if (key_.empty()) {
       EraseCursor();
       continue;
     }
     switch (Classify()) {
       case KeyAction::Clear:
-        d.AINP_s.clear();
+        typed_.clear();
         return EditorEnd::Cleared;
       case KeyAction::StartFraction:
         StartFraction();
@@ -77,7 +76,7 @@ EditorEnd AnswerEditor::Run() {
         HandleBackspace();
         break;
       case KeyAction::Accept:
-        if (d.FF == 2) {
+        if (mode_ == Mode::Normal) {
           AcceptNormal();
         } else {
           AcceptInPart();
@@ -91,43 +90,42 @@ EditorEnd AnswerEditor::Run() {
 
 AnswerEditor::KeyAction AnswerEditor::Classify() {
   Drill& d = d_;
-  if (IsOneOf(d.I_s, kLowerCaseStandIns)) d.I_s[0] = static_cast<char>(d.I_s[0] - 'a' + 'A');
-  const std::string key = d.I_s;
+  if (IsOneOf(key_, kLowerCaseStandIns)) key_[0] = static_cast<char>(key_[0] - 'a' + 'A');
+  const std::string key = key_;
   if (key == kClearKey) return KeyAction::Clear;
-  if (key == "S" && d.FF == 2) return KeyAction::StartFraction;
+  if (key == "S" && mode_ == Mode::Normal) return KeyAction::StartFraction;
   if (key == "Q") d.NROOT = 11;
   if (key == "V") {
     // F11: a root sign tall enough for the fraction that follows.
     d.NROOT = 22;
-    d.I_s.assign(1, 'Q');
+    key_.assign(1, 'Q');
   }
   if (key == kEnterKey) return KeyAction::Enter;
   if (key == kBackspaceKey || key == kDeleteKey) return KeyAction::Backspace;
   if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return KeyAction::Accept;
   for (const LetterKey& letter : kLetterKeys) {
     if (std::find(letter.typed.begin(), letter.typed.end(), key) != letter.typed.end()) {
-      d.I_s = std::string(letter.code);
+      key_ = std::string(letter.code);
       return KeyAction::Accept;
     }
   }
-  if (IsOneOf(d.I_s, kFunctionCodes) || IsOneOf(key, kOtherCodes)) return KeyAction::Accept;
+  if (IsOneOf(key_, kFunctionCodes) || IsOneOf(key, kOtherCodes)) return KeyAction::Accept;
   return KeyAction::Ignore;
 }
 
 // The blank starts afresh: nothing typed, normal mode, no root, its area erased. X stays.
 void AnswerEditor::Restart() {
   Drill& d = d_;
-  d.AAX = d.X;
-  d.AAY = d.Y;
+  row_y_ = d.Y;
   d.NROOT = 0;
   EraseAll(blank_);
   EraseFractionInProgress();
-  const Area area{d.XW, d.YW - 20, std::max(d.XW + 480, blank_reach_), d.YW + 54};
+  const Area area{line_x_, line_y_ - 20, std::max(line_x_ + 480, blank_reach_), line_y_ + 54};
   Fill(area);
   // A mark of the blank before may reach into this one.
   RedrawAround(area);
   blank_reach_ = d.X;
-  d.FF = 2;
+  mode_ = Mode::Normal;
 }
 
 float AnswerEditor::EntryLimit() const {
@@ -141,29 +139,29 @@ void AnswerEditor::AcceptNormal() {
   EraseCursor();
   Item item;
   item.kind = Item::Kind::Glyph;
-  item.code = d.I_s;
+  item.code = key_;
   item.x = d.X;
-  item.y = d.AAY;
+  item.y = row_y_;
   item.nroot = d.NROOT;
   const float end = Draw(item);
   blank_.push_back(item);
   d.X = end;
-  d.Y = d.AAY;
-  d.AINP_s += d.I_s;
+  d.Y = row_y_;
+  typed_ += key_;
 }
 
 EnterResult AnswerEditor::HandleEnter() {
   Drill& d = d_;
   EraseCursor();
-  if (d.FF == 2 && d.AINP_s.empty()) return EnterResult::GoOn;  // a blank is never empty
-  if (d.FF == 2 && d.NROOT == 0) return CompleteBlank();
+  if (mode_ == Mode::Normal && typed_.empty()) return EnterResult::GoOn;  // a blank is never empty
+  if (mode_ == Mode::Normal && d.NROOT == 0) return CompleteBlank();
   if (d.NROOT == 1) {
     d.NROOT = 0;  // the root ends; the text records nothing for it
-  } else if (d.FF == 2 && d.NROOT == 2) {
+  } else if (mode_ == Mode::Normal && d.NROOT == 2) {
     d.NROOT = 0;  // the tall root ends
-  } else if (d.FF == 3) {
+  } else if (mode_ == Mode::Denominator) {
     MoveToNumerator();
-  } else if (d.FF == 1) {
+  } else if (mode_ == Mode::Numerator) {
     FinishFraction();
   }
   return EnterResult::GoOn;

@@ -9,25 +9,32 @@ namespace {
 constexpr float kMarkGap = 8;
 constexpr float kMarkReach = 22;  // the circle's radius; the cross is narrower
 
+struct MarkPlace {
+  float x = 0, y = 0;
+};
+
 // One blank: the mark stands over the start of the blank it judges, on purpose. Several blanks
 // carry a mark each, so the whole answer's mark stands after the line, clear of every blank and
 // its mark.
-void DrawMark(Drill& d) {
-  d.mark_x = d.KOTAE_SU > 1 ? d.answer_right + kMarkGap + kMarkReach : d.XW + 24;
-  d.mark_y = d.YW + 8;
-  d.rt.BeginGroup(DrawGroup::Mark);
-  if (d.FF == 2) {
-    d.rt.DrawCircle(d.mark_x, d.mark_y, 22, 5, CircleFill::Outline);
-  } else {
-    d.rt.DrawLine(d.mark_x - 16, d.mark_y - 18, d.mark_x + 16, d.mark_y + 18, 5);
-    d.rt.DrawLine(d.mark_x + 16, d.mark_y - 18, d.mark_x - 16, d.mark_y + 18, 5);
-  }
-  d.rt.EndGroup(DrawGroup::Mark);
+MarkPlace PlaceOfMark(const AnswerContract& answer, const AnswerOutcome& outcome) {
+  return {answer.blanks > 1 ? outcome.line_end + kMarkGap + kMarkReach : outcome.last_blank_x + 24,
+          outcome.last_blank_y + 8};
 }
 
-void EraseMark(Drill& d) {
-  d.rt.DrawLine(d.mark_x - kMarkReach, d.mark_y - kMarkReach, d.mark_x + kMarkReach,
-                d.mark_y + kMarkReach, 0, Shape::Fill);
+void DrawMark(Runtime& rt, MarkPlace at, Judgement judgement) {
+  rt.BeginGroup(DrawGroup::Mark);
+  if (judgement == Judgement::Right) {
+    rt.DrawCircle(at.x, at.y, 22, 5, CircleFill::Outline);
+  } else {
+    rt.DrawLine(at.x - 16, at.y - 18, at.x + 16, at.y + 18, 5);
+    rt.DrawLine(at.x + 16, at.y - 18, at.x - 16, at.y + 18, 5);
+  }
+  rt.EndGroup(DrawGroup::Mark);
+}
+
+void EraseMark(Runtime& rt, MarkPlace at) {
+  rt.DrawLine(at.x - kMarkReach, at.y - kMarkReach, at.x + kMarkReach, at.y + kMarkReach, 0,
+              Shape::Fill);
 }
 
 void ShowHints(Drill& d, int first) {
@@ -37,30 +44,34 @@ void ShowHints(Drill& d, int first) {
 }  // namespace
 
 AttemptResult AttemptLoop(Drill& d) {
+  int attempt = 0;
+  AnswerOutcome last;  // the attempt before this one
+  MarkPlace mark;
   for (;;) {
     if (d.FMIRU == 1) return AttemptResult::HandedBack;
-    d.XW = d.KAIX;
-    d.YW = d.KAIY;
-    d.X = d.XW;
-    d.Y = d.YW;
+    const AnswerContract& answer = d.answer;
+    d.X = answer.line_x;
+    d.Y = answer.line_y;
     d.rt.DrawLine(d.X, d.Y - 9, d.X + 800, d.Y + 27, 0, Shape::Fill);
     // The mark after a long several-blank line may stand beyond what the answer line erases.
-    if (d.KAI > 0 && d.KOTAE_SU > 1) EraseMark(d);
-    d.KAI += 1;
+    if (attempt > 0 && answer.blanks > 1) EraseMark(d.rt, mark);
+    attempt += 1;
 
-    AnswerEntry(d);
-    DrawMark(d);
-    RecordFirstTry(d);
-    if (d.FF == 2) {
-      ShowHints(d, d.KAI);  // the hints not yet seen
+    // From the second attempt on, the last answer line is erased too.
+    last = AnswerEntry(d, answer, attempt > 1 ? last.line_end : 0);
+    mark = PlaceOfMark(answer, last);
+    DrawMark(d.rt, mark, last.judgement);
+    RecordFirstTry(d, last.judgement);
+    if (last.judgement == Judgement::Right) {
+      ShowHints(d, attempt);  // the hints not yet seen
       break;
     }
-    if (d.KAI >= 3) {
+    if (attempt >= 3) {
       ShowHints(d, 3);
       break;
     }
-    ProblemStep(d, d.KAI);
-    PressSpacePrompt(d);
+    ProblemStep(d, attempt);
+    PressSpacePrompt(d, answer.line_x, answer.line_y);
   }
   RecordCompletion(d);
   return AttemptResult::Completed;

@@ -9,46 +9,47 @@
 namespace drill {
 
 // Fills (0, 54)-(1440, 900) with colour 0.
-void ClearWorkArea(Drill& d);
-// The "ＮＯ" badge with the problem number and the problem frame from WX1, WY1, WX2, WY2.
-void DrawBadgeAndFrame(Drill& d);
-// Makes T_s, F_s, TA_s..TZ_s and the exponent-code form A_s of TZ_s from the numbers.
-void NumberTextStep(Drill& d);
-// Ends a problem's set-up: KAI = 0 and on into the attempt loop.
-Handoff EnterAttemptLoop(Drill& d);
-
+void ClearWorkArea(Runtime& rt);
+// The box a problem's statement stands in, its top left and bottom right corners.
+struct ProblemFrame {
+  float left = 48, top = 63, right = 0, bottom = 0;
+};
+// The "ＮＯ" badge with the problem number beside the frame's top, and the frame.
+void DrawBadgeAndFrame(Runtime& rt, int problem, const ProblemFrame& frame);
+// The texts of a problem's numbers 1..40 as the statement shows them ("12", "-3", "7.5").
+using NumberTextArray = Array<std::string, 40>;
+NumberTextArray NumberTexts(const Array<float, 40>& numbers);
 // Runs hint s (1..3) of problem IM.
 void ProblemStep(Drill& d, int s);
-// The Space prompt between a hint and the next attempt.
-void PressSpacePrompt(Drill& d);
+// The Space prompt between a hint and the next attempt, under the answer line that starts at
+// (line_x, line_y).
+void PressSpacePrompt(Drill& d, float line_x, float line_y);
 
-// D1 / D2 in lowest terms, both made non-negative; unchanged when D2 = 0.
-void ReduceFraction(float& D1, float& D2);
+// numerator / denominator in lowest terms, both made non-negative; unchanged when the
+// denominator is 0.
+void ReduceFraction(float& numerator, float& denominator);
 
 // The results strip: problem k owns the 16-pixel cell from x = 240 + 16 (k - 1).
 float ResultsCellLeft(int k);
 // A problem's run count is a digit under its cell, one text cell high: rows 38 to 53.
 inline constexpr float kRunCountTop = 38;
 inline constexpr float kRunCountBottom = kRunCountTop + 15;
-// The first-try mark (FF: 1 ×, 2 ○) and the run count JAKAI3 of problem IM.
-void WriteFirstTryMark(Drill& d);
-void WriteRunCount(Drill& d);
 // The first judgement of problem IM in a series writes its first-try mark; later ones never
 // overwrite it.
-void RecordFirstTry(Drill& d);
-// Problem IM was worked through: its run count grows and SFU(IM) = 1.
+void RecordFirstTry(Drill& d, Judgement judgement);
+// Problem IM was worked through: its run count grows (up to 9) and SFU(IM) = 1.
 void RecordCompletion(Drill& d);
-// A problem that judges itself records its judgement FF of what the pupil gave (traced as
-// "judge FF TEXT"): the first judgement of the problem in a series writes its first-try mark,
-// which later ones never overwrite; a right answer completes the problem and counts a run, as
-// in the attempt loop.
-void RecordJudgement(Drill& d, const std::string& judged_text);
+// A problem that judges itself records its judgement of what the pupil gave (traced as
+// "judge 2 TEXT" or "judge 1 TEXT"): the first judgement of the problem in a series writes its
+// first-try mark, which later ones never overwrite; a right answer completes the problem and
+// counts a run, as in the attempt loop.
+void RecordJudgement(Drill& d, Judgement judgement, const std::string& judged_text);
 // Hands the session record, stamped with the time of this change, to the platform's keeper.
 void KeepSessionRecord(Drill& d);
-// Problem k's first-try mark as FF gives it (1 ×, 2 ○) in its cell of the strip.
-void DrawFirstTryMark(Drill& d, int k, int ff);
+// Problem k's first-try mark (× wrong, ○ right) in its cell of the strip.
+void DrawFirstTryMark(Runtime& rt, int k, Judgement judgement);
 // Problem k's run count (0..9) under its cell, over the digit that stood there.
-void DrawRunCount(Drill& d, int k, int count);
+void DrawRunCount(Runtime& rt, int k, int count);
 
 enum class AttemptResult {
   HandedBack,  // look-at-problems mode: no answer was asked

@@ -7,12 +7,8 @@ namespace drill {
 namespace {
 
 Handoff NotThereYet(Drill& d) {
-  ClearWorkArea(d);
-  d.WX1 = 48;
-  d.WY1 = 63;
-  d.WX2 = 880;
-  d.WY2 = 99;
-  DrawBadgeAndFrame(d);
+  ClearWorkArea(d.rt);
+  DrawBadgeAndFrame(d.rt, d.IM, {48, 63, 880, 99});
   d.rt.DrawTextAt(64, 72, "この問題はまだありません。", 1, 1, 15);
   d.rt.DrawTextAt(64, 99, "次の問題に進んでください。", 1, 1, 13);
   return Handoff::Done();

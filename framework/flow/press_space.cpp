@@ -4,9 +4,9 @@
 
 namespace drill {
 
-void PressSpacePrompt(Drill& d) {
+void PressSpacePrompt(Drill& d, float line_x, float line_y) {
   auto& rt = d.rt;
-  const float x = d.KAIX + 88, y = d.KAIY + 45;
+  const float x = line_x + 88, y = line_y + 45;
   rt.DrawFilledBox(x, y, x + 168, y + 27, 13, 2);
   rt.DrawTextAt(568, 594, "スペース　キーを押す", 1, 1, 13);
   {

@@ -8,12 +8,8 @@ float ResultsCellLeft(int k) {
   return 240.0f + 16.0f * static_cast<float>(k - 1);
 }
 
-void DrawFirstTryMark(Drill& d, int k, int ff) {
-  d.rt.DrawTextAt(ResultsCellLeft(k), 18, ff == 1 ? "×" : "○", 1, 1, 11);
-}
-
-void WriteFirstTryMark(Drill& d) {
-  DrawFirstTryMark(d, d.IM, d.FF);
+void DrawFirstTryMark(Runtime& rt, int k, Judgement judgement) {
+  rt.DrawTextAt(ResultsCellLeft(k), 18, judgement == Judgement::Wrong ? "×" : "○", 1, 1, 11);
 }
 
 void KeepSessionRecord(Drill& d) {
@@ -21,26 +17,21 @@ void KeepSessionRecord(Drill& d) {
   d.rt.KeepRecord(d.record);
 }
 
-void WriteRunCount(Drill& d) {
-  if (d.JAKAI3 >= 10) d.JAKAI3 = 9;
-  DrawRunCount(d, d.IM, d.JAKAI3);
-}
-
-void DrawRunCount(Drill& d, int k, int count) {
+void DrawRunCount(Runtime& rt, int k, int count) {
   const float x = ResultsCellLeft(k) + 4;
   // The old digit is wiped first: glyphs are drawn without a background, so a new digit written
   // over the old one would otherwise leave both on the screen.
-  d.rt.DrawLine(x, kRunCountTop, x + 7, kRunCountBottom, 0, Shape::Fill);
-  d.rt.DrawTextAt(x, kRunCountTop, NumberText(static_cast<float>(count)), 1, 1, 11);
+  rt.DrawLine(x, kRunCountTop, x + 7, kRunCountBottom, 0, Shape::Fill);
+  rt.DrawTextAt(x, kRunCountTop, NumberText(static_cast<float>(count)), 1, 1, 11);
 }
 
-void RecordFirstTry(Drill& d) {
+void RecordFirstTry(Drill& d, Judgement judgement) {
   if (d.first_try_written[d.IM] != 0) return;
-  WriteFirstTryMark(d);
+  DrawFirstTryMark(d.rt, d.IM, judgement);
   d.first_try_written[d.IM] = 1;
-  d.JAKAI3 = 0;
+  d.run_count = 0;
   if (d.FMIRU != 0 || !d.record.Started()) return;
-  const FirstTry mark = d.FF == 2 ? FirstTry::Right : FirstTry::Wrong;
+  const FirstTry mark = judgement == Judgement::Right ? FirstTry::Right : FirstTry::Wrong;
   ProblemRecord& whole = d.record.problems.at(static_cast<size_t>(d.IM - 1));
   if (whole.first_try == FirstTry::None) whole.first_try = mark;
   d.record.strip.at(static_cast<size_t>(d.IM - 1)) = {mark, 0};
@@ -48,20 +39,23 @@ void RecordFirstTry(Drill& d) {
 }
 
 void RecordCompletion(Drill& d) {
-  d.JAKAI3 += 1;
-  WriteRunCount(d);
+  d.run_count += 1;
+  // The strip's cell holds one digit.
+  if (d.run_count >= 10) d.run_count = 9;
+  DrawRunCount(d.rt, d.IM, d.run_count);
   d.SFU[d.IM] = 1;
   if (d.FMIRU != 0 || !d.record.Started()) return;
   d.record.problems.at(static_cast<size_t>(d.IM - 1)).runs += 1;
-  d.record.strip.at(static_cast<size_t>(d.IM - 1)).runs = d.JAKAI3;
+  d.record.strip.at(static_cast<size_t>(d.IM - 1)).runs = d.run_count;
   d.record.problem_in_progress = 0;
   KeepSessionRecord(d);
 }
 
-void RecordJudgement(Drill& d, const std::string& judged_text) {
-  if (d.rt.Tracing()) d.rt.Trace("judge " + std::to_string(d.FF) + " " + judged_text);
-  RecordFirstTry(d);
-  if (d.FF == 2) RecordCompletion(d);
+void RecordJudgement(Drill& d, Judgement judgement, const std::string& judged_text) {
+  if (d.rt.Tracing())
+    d.rt.Trace("judge " + std::to_string(TraceCode(judgement)) + " " + judged_text);
+  RecordFirstTry(d, judgement);
+  if (judgement == Judgement::Right) RecordCompletion(d);
 }
 
 }  // namespace drill

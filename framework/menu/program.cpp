@@ -20,8 +20,6 @@ void StartUp(Drill& d) {
   SeedFromClock(d);
   for (int n = 1; n <= 11; ++n)
     d.rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
-  d.KAIX = 480;
-  d.KAIY = 540;
   TakeUpKeptSession(d);
 }
 

@@ -17,7 +17,7 @@ Next SeriesStart(Drill& d, int start) {
       d.first_try_written[k] = cell.first_try == FirstTry::None ? 0 : 1;
       d.SFU[k] = cell.runs > 0 ? 1 : 0;
     }
-    d.JAKAI3 = d.record.strip.at(static_cast<size_t>(start - 1)).runs;
+    d.run_count = d.record.strip.at(static_cast<size_t>(start - 1)).runs;
     FlushKeys(d);
     return {Next::Stage::Problem, start};
   }
@@ -40,8 +40,9 @@ void DrawKeptStrip(Drill& d) {
   for (int k = 1; k <= d.unit.ProblemCount(); ++k) {
     const ProblemRecord& cell = d.record.strip.at(static_cast<size_t>(k - 1));
     if (cell.first_try != FirstTry::None)
-      DrawFirstTryMark(d, k, cell.first_try == FirstTry::Right ? 2 : 1);
-    if (cell.runs > 0) DrawRunCount(d, k, cell.runs > 9 ? 9 : cell.runs);
+      DrawFirstTryMark(d.rt, k,
+                       cell.first_try == FirstTry::Right ? Judgement::Right : Judgement::Wrong);
+    if (cell.runs > 0) DrawRunCount(d.rt, k, cell.runs > 9 ? 9 : cell.runs);
   }
 }
 

@@ -45,8 +45,9 @@ Plane DrawWalkPlane(Drill& d);
 void DrawWalkSegment(Runtime& rt, const Plane& plane, CoordinatePair from, CoordinatePair to,
                      int colour);
 
-// The big judgement mark over the plane's origin: a circle when right, else a cross.
-void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, bool right);
+// The big judgement mark of entered points over the plane's origin: a circle when right, else a
+// cross.
+void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, Judgement judgement);
 
 // What a point entry asks for.
 struct PointRequest {

@@ -58,10 +58,11 @@ void PlotLabelledPoint(Drill& d, const Plane& plane, CoordinatePair point, int c
   RenderAt(d, x, y, 15, name);
 }
 
-void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, bool right) {
+void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, Judgement judgement) {
+  // The mark stands over the plane's middle on purpose.
   const float x = plane.origin_x, y = plane.origin_y;
   rt.BeginGroup(DrawGroup::Mark);
-  if (right) {
+  if (judgement == Judgement::Right) {
     rt.DrawCircle(x, y, 32, 5, CircleFill::Outline);
   } else {
     rt.DrawLine(x - 32, y - 27, x + 32, y + 27, 5);

@@ -37,15 +37,15 @@ inline void StartUntilEveryCase(const std::set<Case>& cases, int most,
   EXPECT_EQ(seen.size(), cases.size()) << "not every draw occurred";
 }
 
-// A problem with a re-draw value never draws the one before it again and keeps it in FMAESU for
-// the next start; a problem without one (`redraw` empty) leaves FMAESU as it was.
+// A problem with a re-draw value never draws the one before it again and keeps it in previous_draw
+// for the next start; a problem without one (`redraw` empty) leaves previous_draw as it was.
 inline void ExpectRedrawRule(const Drill& d, const std::function<float(const Drill&)>& redraw,
                              float previous) {
   if (redraw) {
     EXPECT_NE(redraw(d), previous) << "the same draw twice in a row";
-    EXPECT_EQ(d.FMAESU, redraw(d));
+    EXPECT_EQ(d.previous_draw, redraw(d));
   } else {
-    EXPECT_EQ(d.FMAESU, previous);
+    EXPECT_EQ(d.previous_draw, previous);
   }
 }
 
@@ -53,12 +53,12 @@ inline void ExpectRedrawRule(const Drill& d, const std::function<float(const Dri
 // and no other answer line is accepted.
 inline void ExpectTypedAnswerJudgedRight(const Session& s) {
   const Drill& d = s.d;
-  EXPECT_EQ(s.Judgements(), std::vector<std::string>{"judge 2 " + d.SKAI_s});
+  EXPECT_EQ(s.Judgements(), std::vector<std::string>{"judge 2 " + d.answer.expected});
   std::string joined;
-  for (int k = 1; k <= 5; ++k) joined += d.TKAI_s[1][k];
-  EXPECT_EQ(d.SKAI_s, joined);
-  EXPECT_EQ(d.TKAI1_s, "");
-  EXPECT_EQ(d.TKAI2_s, "");
+  for (int k = 1; k <= 5; ++k) joined += d.answer.blank_expected[1][k];
+  EXPECT_EQ(d.answer.expected, joined);
+  EXPECT_EQ(d.answer.alternative1, "");
+  EXPECT_EQ(d.answer.alternative2, "");
 }
 
 }  // namespace drill::testing

@@ -99,8 +99,8 @@ inline std::string PointKeys(const std::vector<std::pair<int, int>>& points) {
 // denominator, Enter, numerator, Enter.
 inline std::string KeysFor(const Drill& d) {
   std::string keys;
-  for (int k = 1; k <= d.KOTAE_SU; ++k) {
-    const std::string& text = d.TKAI_s[1][k];
+  for (int k = 1; k <= d.answer.blanks; ++k) {
+    const std::string& text = d.answer.blank_expected[1][k];
     const size_t bar = text.find('/');
     if (bar == std::string::npos) {
       keys += text;

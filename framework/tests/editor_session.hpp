@@ -27,14 +27,14 @@ class EditorSession {
     const char* codes[] = {"Q", "W", "E", "R", "T", "@", "I", "[", "]", "S", "V"};
     for (int i = 1; i <= 11; ++i) rt_.DefineFunctionKey(i, codes[i - 1]);
     if (mode == TraceMode::On) rt_.SetTrace(&trace_);
-    d.KOTAE_SU = d.KOTAE_SU1 = 1;
-    d.TANI_s[1] = "　本　";
+    d.answer.blanks = 1;
+    d.answer.units[1] = "　本　";
   }
 
   // Types the script; true when the answer was finished, false when the keys ran out first.
   bool Run() {
     try {
-      AnswerEntry(d);
+      outcome = AnswerEntry(d, d.answer, 0);
       return true;
     } catch (const ScriptEnd&) {
       return false;
@@ -76,6 +76,7 @@ class EditorSession {
 
  public:
   Drill d;
+  AnswerOutcome outcome;  // what the finished answer gave
 };
 
 // The first pixel where two surfaces differ, as "x,y", or "" when they are equal.

@@ -18,7 +18,7 @@ struct Judged {
 // What a key script is judged as, run by run.
 std::string JudgedText(const char* keys) {
   EditorSession s(keys);
-  s.d.SKAI_s = "12";
+  s.d.answer.expected = "12";
   EXPECT_TRUE(s.Run()) << keys;
   const auto judges = s.Lines("judge ");
   EXPECT_EQ(judges.size(), 1u) << keys;
@@ -72,7 +72,7 @@ TEST(EditorTest, TypedDecimalPointStandsApartFromTheDigitsBesideIt) {
 
 TEST(EditorTest, DigitsAreShownAndFollowedByTheUnitText) {
   EditorSession s("12{Enter}");
-  s.d.SKAI_s = "12";
+  s.d.answer.expected = "12";
   ASSERT_TRUE(s.Run());
   EXPECT_TRUE(s.Has("text 448 540 15 1 1 答 "));
   const int one = s.IndexOf("text 496 540 15 1 1 １");
@@ -83,10 +83,9 @@ TEST(EditorTest, DigitsAreShownAndFollowedByTheUnitText) {
   EXPECT_GE(unit, 0);
   EXPECT_LT(unit, s.IndexOf("judge 2 12"));
   EXPECT_EQ(s.d.KKAI_s[1], "12");
-  EXPECT_EQ(s.d.FF, 2);
-  EXPECT_EQ(s.d.AINP_s, "");
-  EXPECT_EQ(s.d.XW, 480);
-  EXPECT_EQ(s.d.YW, 540);
+  EXPECT_EQ(s.outcome.judgement, Judgement::Right);
+  EXPECT_EQ(s.outcome.last_blank_x, 480);
+  EXPECT_EQ(s.outcome.last_blank_y, 540);
 }
 
 TEST(EditorTest, FractionIsTypedUnderAProvisionalBarAndSetCentred) {
@@ -134,9 +133,9 @@ TEST(EditorTest, ExponentIsRaisedAfterTheVariable) {
 void ExpectSameScreen(const std::string& keys, const std::string& reference, int blanks = 1) {
   EditorSession typed(keys), direct(reference);
   for (EditorSession* s : {&typed, &direct}) {
-    s->d.KOTAE_SU = blanks;
-    s->d.TANI_s[1] = "，";
-    s->d.TANI_s[2] = "　本";
+    s->d.answer.blanks = blanks;
+    s->d.answer.units[1] = "，";
+    s->d.answer.units[2] = "　本";
   }
   const bool typed_done = typed.Run();
   EXPECT_EQ(typed_done, direct.Run()) << keys;
@@ -174,7 +173,6 @@ TEST(EditorTest, BackspaceInsideAFraction) {
   EditorSession plain("{F10}4{Enter}{BS}{BS}5{Enter}");
   plain.Run();
   EXPECT_TRUE(plain.Lines("line 510 554").empty());
-  EXPECT_EQ(plain.d.FF, 1);
 }
 
 TEST(EditorTest, AbandonedFractionTakesOnlyItsOwnPixels) {
@@ -186,13 +184,13 @@ TEST(EditorTest, AbandonedFractionTakesOnlyItsOwnPixels) {
 
 TEST(EditorTest, SeveralBlanksAreMarkedAndSecondFormsStoredCanonically) {
   EditorSession s("0.5{Enter}4{Enter}");
-  s.d.KOTAE_SU = 2;
-  s.d.TANI_s[1] = "，";
-  s.d.TANI_s[2] = "";
-  s.d.TKAI_s[1][1] = "1/2";
-  s.d.TKAI_s[2][1] = "0.5";
-  s.d.TKAI_s[1][2] = "3";
-  s.d.SKAI_s = "1/23";
+  s.d.answer.blanks = 2;
+  s.d.answer.units[1] = "，";
+  s.d.answer.units[2] = "";
+  s.d.answer.blank_expected[1][1] = "1/2";
+  s.d.answer.blank_expected[2][1] = "0.5";
+  s.d.answer.blank_expected[1][2] = "3";
+  s.d.answer.expected = "1/23";
   ASSERT_TRUE(s.Run());
   // The first blank ends at 528: circle; the second starts after the unit text, at 544.
   EXPECT_TRUE(s.Has("circle 520 549 15 8 0"));
@@ -201,13 +199,13 @@ TEST(EditorTest, SeveralBlanksAreMarkedAndSecondFormsStoredCanonically) {
   EXPECT_TRUE(s.Has("line 544 567 576 540 8 line solid"));
   EXPECT_EQ(s.d.KKAI_s[1], "1/2");
   EXPECT_TRUE(s.Has("judge 1 1/24"));
-  EXPECT_EQ(s.d.XW, 544);
+  EXPECT_EQ(s.outcome.last_blank_x, 544);
 
   EditorSession right("{F10}2{Enter}1{Enter}{Enter}3{Enter}");
-  right.d.KOTAE_SU = 2;
-  right.d.TKAI_s[1][1] = "1/2";
-  right.d.TKAI_s[1][2] = "3";
-  right.d.SKAI_s = "1/23";
+  right.d.answer.blanks = 2;
+  right.d.answer.blank_expected[1][1] = "1/2";
+  right.d.answer.blank_expected[1][2] = "3";
+  right.d.answer.expected = "1/23";
   ASSERT_TRUE(right.Run());
   EXPECT_TRUE(right.Has("circle 506 549 15 8 0"));
   EXPECT_TRUE(right.Has("circle 570 549 15 8 0"));
@@ -231,8 +229,8 @@ TEST(EditorTest, BlankThatReachesTheMarginStartsAgain) {
 
 TEST(EditorTest, BlankStartingAtTheMarginCanStillBeTyped) {
   EditorSession s(std::string(38, '1') + "{Enter}5{Enter}");
-  s.d.KOTAE_SU = 2;
-  s.d.TANI_s[1] = "　";
+  s.d.answer.blanks = 2;
+  s.d.answer.units[1] = "　";
   ASSERT_TRUE(s.Run());
   EXPECT_TRUE(s.Has("text 1120 540 15 1 1 ５"));
   EXPECT_EQ(s.d.KKAI_s[2], "5");
@@ -240,16 +238,12 @@ TEST(EditorTest, BlankStartingAtTheMarginCanStillBeTyped) {
 
 TEST(EditorTest, EmptyExpectedTextsNeverMatch) {
   EditorSession s("");
-  s.d.SKAI_s = "12";
-  s.d.AINP_s = "";
-  JudgeAnswer(s.d);
-  EXPECT_EQ(s.d.FF, 1);
+  s.d.answer.expected = "12";
+  EXPECT_EQ(JudgeAnswer(s.d.rt, s.d.answer, ""), Judgement::Wrong);
   EXPECT_TRUE(s.Has("judge 1 "));
   // Marks and half-width blanks do not count; the other accepted forms do.
-  s.d.TKAI1_s = "1/2";
-  s.d.AINP_s = "ﾝ1ﾝ/ 2ﾝﾝ";
-  JudgeAnswer(s.d);
-  EXPECT_EQ(s.d.FF, 2);
+  s.d.answer.alternative1 = "1/2";
+  EXPECT_EQ(JudgeAnswer(s.d.rt, s.d.answer, "ﾝ1ﾝ/ 2ﾝﾝ"), Judgement::Right);
   EXPECT_TRUE(s.Has("judge 2 1/2"));
 }
 

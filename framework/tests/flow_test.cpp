@@ -91,17 +91,17 @@ TEST(AttemptLoop, TenRunsShowNine) {
 // A problem of two blanks, "1" and then "3", each followed by a short unit text.
 Handoff AskTwoNumbers(Drill& d) {
   d.IM = 1;
-  ClearWorkArea(d);
-  d.KOTAE_SU = d.KOTAE_SU1 = 2;
-  d.TANI_s[0] = " ① ";
-  d.TANI_s[1] = "　②　";
-  d.TANI_s[2] = "  ";
-  d.TKAI_s[1][1] = "1";
-  d.TKAI_s[1][2] = "3";
-  d.TKAI_s[2][1] = d.TKAI_s[2][2] = "";
-  d.SKAI_s = "13";
-  d.TKAI1_s = d.TKAI2_s = "";
-  return EnterAttemptLoop(d);
+  ClearWorkArea(d.rt);
+  d.answer.blanks = 2;
+  d.answer.units[0] = " ① ";
+  d.answer.units[1] = "　②　";
+  d.answer.units[2] = "  ";
+  d.answer.blank_expected[1][1] = "1";
+  d.answer.blank_expected[1][2] = "3";
+  d.answer.blank_expected[2][1] = d.answer.blank_expected[2][2] = "";
+  d.answer.expected = "13";
+  d.answer.alternative1 = d.answer.alternative2 = "";
+  return Handoff::Attempts();
 }
 
 // The rows of the answer line and its marks, x from `left` on: the leftmost and rightmost x of
@@ -183,11 +183,11 @@ TEST(AttemptLoop, TheNextAttemptStartsOnAnEmptyAnswerRow) {
     }
     ASSERT_EQ(seen.size(), 2u);
     int ink_right = -1;
-    for (int y = s.d.KAIY - 20; y < s.d.KAIY + 54; ++y)
+    for (int y = s.d.answer.line_y - 20; y < s.d.answer.line_y + 54; ++y)
       for (int x = 0; x < seen[1].width(); ++x)
         if (seen[1].At(x, y) != 0) ink_right = std::max(ink_right, x);
     // What stands is the new attempt's lead text and its cursor, right of the answer's start.
-    EXPECT_LT(ink_right, s.d.KAIX + 40) << "the last attempt's ink stayed";
+    EXPECT_LT(ink_right, s.d.answer.line_x + 40) << "the last attempt's ink stayed";
   }
 }
 
@@ -215,30 +215,25 @@ TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {
 using ProblemStart = TracedDrill;
 
 TEST_F(ProblemStart, BadgeNumberMovesLeftFromTen) {
-  d.WX1 = 48, d.WY1 = 63, d.WX2 = 720, d.WY2 = 144;
   d.IM = 9;
-  DrawBadgeAndFrame(d);
+  DrawBadgeAndFrame(d.rt, d.IM, {48, 63, 720, 144});
   d.IM = 12;
-  DrawBadgeAndFrame(d);
+  DrawBadgeAndFrame(d.rt, d.IM, {48, 63, 720, 144});
   const std::string text = trace.str();
   EXPECT_NE(text.find("text 12 81 5 1 1  9\n"), std::string::npos);
   EXPECT_NE(text.find("text 4 81 5 1 1  12\n"), std::string::npos);
   EXPECT_NE(text.find("line 48 59 720 148 2 fill solid\n"), std::string::npos);
 }
 
-TEST_F(ProblemStart, NumberTextsHaveNoBlanksAndTheExponentForm) {
+TEST_F(ProblemStart, NumberTextsHaveNoBlanks) {
   d.T[1] = 12;
   d.T[2] = -3;
-  d.F[40] = 7.5f;
-  d.Z = 230.5f;
-  d.X = 64;
-  NumberTextStep(d);
-  EXPECT_EQ(d.T_s[1], "12");
-  EXPECT_EQ(d.T_s[2], "-3");
-  EXPECT_EQ(d.F_s[40], "7.5");
-  EXPECT_EQ(d.TI_s, "41");  // made from the loop counter after its loop
-  EXPECT_EQ(d.TX_s, "64");
-  EXPECT_EQ(d.A_s, "WESST");  // the point has no digit value and counts as 0
+  d.T[40] = 7.5f;
+  const NumberTextArray texts = NumberTexts(d.T);
+  EXPECT_EQ(texts[1], "12");
+  EXPECT_EQ(texts[2], "-3");
+  EXPECT_EQ(texts[3], "0");
+  EXPECT_EQ(texts[40], "7.5");
 }
 
 }  // namespace

@@ -131,10 +131,8 @@ TEST(RecordJudgement, FirstMarkStaysAndOnlyARightAnswerCountsARun) {
   Session s{TestUnit(), 1};
   Drill& d = s.d;
   d.IM = 2;
-  d.FF = 1;
-  RecordJudgement(d, "(1,1)(2,2)");
-  d.FF = 2;
-  RecordJudgement(d, "(0,0)(1,3)");
+  RecordJudgement(d, Judgement::Wrong, "(1,1)(2,2)");
+  RecordJudgement(d, Judgement::Right, "(0,0)(1,3)");
   s.TakeTrace();
   EXPECT_EQ(s.Judgements(), (std::vector<std::string>{"judge 1 (1,1)(2,2)", "judge 2 (0,0)(1,3)"}));
   int crosses = 0, circles = 0;
@@ -145,7 +143,7 @@ TEST(RecordJudgement, FirstMarkStaysAndOnlyARightAnswerCountsARun) {
   EXPECT_EQ(crosses, 1);
   EXPECT_EQ(circles, 0);
   EXPECT_EQ(d.SFU[2], 1);
-  EXPECT_EQ(d.JAKAI3, 1);
+  EXPECT_EQ(s.Count("text 260 38 11 1 1 1"), 1);
 }
 
 }  // namespace

@@ -12,21 +12,17 @@ namespace drill::testing {
 
 inline Handoff AskNumber(Drill& d, int k) {
   d.IM = k;
-  ClearWorkArea(d);
-  d.WX1 = 48;
-  d.WY1 = 63;
-  d.WX2 = 640;
-  d.WY2 = 99;
-  DrawBadgeAndFrame(d);
-  for (int i = 1; i <= 5; ++i) d.TANI_s[i] = d.TKAI_s[1][i] = d.KKAI_s[i] = "";
+  ClearWorkArea(d.rt);
+  DrawBadgeAndFrame(d.rt, d.IM, {48, 63, 640, 99});
+  for (int i = 1; i <= 5; ++i) d.answer.units[i] = d.answer.blank_expected[1][i] = d.KKAI_s[i] = "";
   RenderAt(d, 64, 72, 15, "問題" + NumberText(static_cast<float>(k)));
-  d.KOTAE_SU = d.KOTAE_SU1 = 1;
-  d.TANI_s[0] = "  ";
-  d.TANI_s[1] = "　本　";
-  d.TKAI_s[1][1] = NumberText(static_cast<float>(k));
-  d.SKAI_s = d.TKAI_s[1][1];
-  d.TKAI1_s = d.TKAI2_s = "";
-  return EnterAttemptLoop(d);
+  d.answer.blanks = 1;
+  d.answer.units[0] = "  ";
+  d.answer.units[1] = "　本　";
+  d.answer.blank_expected[1][1] = NumberText(static_cast<float>(k));
+  d.answer.expected = d.answer.blank_expected[1][1];
+  d.answer.alternative1 = d.answer.alternative2 = "";
+  return Handoff::Attempts();
 }
 
 template <int k>

@@ -12,15 +12,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const std::span<const std::uint8_t> bytes(data, size);
   Drill& d = SharedDrill().Start(KeysFromBytes(bytes.subspan(1)));
-  d.KOTAE_SU = d.KOTAE_SU1 = 1 + bytes[0] % 5;
-  for (int k = 1; k <= d.KOTAE_SU; ++k) {
-    d.TANI_s[k] = k % 2 ? "　本　" : "";
-    d.TKAI_s[1][k] = "12";
+  d.answer.blanks = 1 + bytes[0] % 5;
+  for (int k = 1; k <= d.answer.blanks; ++k) {
+    d.answer.units[k] = k % 2 ? "　本　" : "";
+    d.answer.blank_expected[1][k] = "12";
   }
-  d.SKAI_s = "12";
+  d.answer.expected = "12";
   // Answers one after another, as attempts do, until the keys run out.
   try {
-    for (int attempt = 0; attempt < 3; ++attempt) AnswerEntry(d);
+    float reach = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) reach = AnswerEntry(d, d.answer, reach).line_end;
   } catch (const ScriptEnd&) {
   }
   return 0;

@@ -26,7 +26,8 @@ Handoff Start(Drill& d) {
   d.F[2] = 0;
   d.F[3] = 1;
   d.F[4] = 0;
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   // A square, a rectangle whose height is not fixed, stamps, a triangle whose height is not fixed.
   d.T_s[11] = "1辺がXｃｍの正方形の面積をYｃｍWとするとき";
   d.T_s[12] = "横の長さXｃｍの長方形の面積をYｃｍWとするとき";

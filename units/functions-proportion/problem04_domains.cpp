@@ -37,7 +37,8 @@ Handoff Start(Drill& d) {
   } while (RedrawNeeded(d, d.T[1]));
   d.T[2] = -d.T[1];
   d.F[2] = d.T[1] + d.F[1];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 80, 72, 15, "Xの変域が、次の場合であるとき、不等号を使って表しなさい。");
   RenderAt(d, 80, 108, 15,
@@ -67,12 +68,12 @@ void Hint1(Drill& d) {
 }
 
 void Hint2(Drill& d) {
-  RenderAt(d, 80, 270, 5, d.TKAI_s[1][1]);
+  RenderAt(d, 80, 270, 5, d.answer.blank_expected[1][1]);
   DrawNumberLine(d, 324, Ends::Excluded, d.T_s[2], d.F_s[1]);
 }
 
 void Hint3(Drill& d) {
-  RenderAt(d, 80, 378, 5, d.TKAI_s[1][2]);
+  RenderAt(d, 80, 378, 5, d.answer.blank_expected[1][2]);
 }
 
 }  // namespace

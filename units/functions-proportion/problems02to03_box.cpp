@@ -18,7 +18,8 @@ void DrawSheetSize(Drill& d) {
     d.F[i] = static_cast<float>(i);
     d.T[i] = d.F[11] - 2 * d.F[i];
   }
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   for (int i = 1; i <= 10; ++i) {
     if (d.T[i] < 0) {
       d.T_s[i] = "";
@@ -158,7 +159,7 @@ Handoff StartGraph(Drill& d) {
 
   // The wait text goes once a key is pressed: the answer line and the look-at-problems box take
   // its place.
-  const float wait_x = d.KAIX + 80, wait_y = d.KAIY - 18;
+  const float wait_x = d.answer.line_x + 80, wait_y = d.answer.line_y - 18;
   const float wait_end = RenderAt(d, wait_x, wait_y, 9, kDrawnWhenKeyPressed).x;
   WaitForFreshKey(d);
   d.rt.DrawLine(wait_x, wait_y, wait_end, wait_y + 16, 0, Shape::Fill);

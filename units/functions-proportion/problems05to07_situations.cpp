@@ -31,7 +31,8 @@ Handoff StartIncense(Drill& d) {
   do {
     d.T[1] = RandomWhole(d, 28, 32) / 10;
   } while (RedrawNeeded(d, d.T[1]));
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   return PoseSituation(
       d, "線香は1分間に" + d.T_s[1] +
              "ｍｍずつ燃えます。火をつけてから時間をX分、燃えた長さを　Yｍｍとするとき、");
@@ -48,7 +49,8 @@ Handoff StartApples(Drill& d) {
   do {
     d.T[1] = 10 * RandomWhole(d, 12, 16);
   } while (RedrawNeeded(d, d.T[1]));
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   return PoseSituation(d, "1個" + d.T_s[1] + "円のりんごを X個　買った時の代金を Y円とするとき、");
 }
 
@@ -63,7 +65,8 @@ Handoff StartTriangle(Drill& d) {
     d.T[1] = RandomWhole(d, 5, 9);
   } while (RedrawNeeded(d, d.T[1]));
   d.T[2] = 2 * d.T[1];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   return PoseSituation(
       d, "高さが" + d.T_s[2] + "ｃｍ、底辺が Xｃｍ　の三角形の面積を YｃｍWとするとき、");
 }

@@ -20,7 +20,8 @@ Handoff StartTable(Drill& d) {
     d.T[i] = d.T[1] * d.F[i];
   }
   // At X = 0 the product is −0, whose text is "0".
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15, "YがXに比例し、その値が次の表のようになった。");
   RenderAt(d, 96, 99, 15, "①比例定数を求めなさい。 ②YをXの式で表しなさい。");
@@ -59,7 +60,8 @@ Handoff StartPair(Drill& d) {
     d.F[2] = RandomWhole(d, 3, 9);
   } while (RedrawNeeded(d, d.T[1]));
   d.T[2] = d.T[1] * d.F[2];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15, "YはXに比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 96, 99, 15, "XとYの関係を式に表しなさい。");
@@ -94,7 +96,8 @@ Handoff StartNegative(Drill& d) {
   } while (RedrawNeeded(d, d.T[1]));
   d.T[2] = d.T[1] * d.F[2];
   d.T[3] = d.T[1] * d.F[3];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15, "YはXに比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 64, 99, 15,

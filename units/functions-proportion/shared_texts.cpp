@@ -4,7 +4,7 @@
 namespace drill {
 
 void DrawAnswerPrompt(Drill& d, const std::string& prompt) {
-  if (!prompt.empty()) RenderAt(d, d.KAIX - 112, d.KAIY - 40, 15, prompt);
+  if (!prompt.empty()) RenderAt(d, d.answer.line_x - 112, d.answer.line_y - 40, 15, prompt);
 }
 
 void DrawProportionDefinition(Drill& d) {

@@ -51,7 +51,8 @@ Handoff Start(Drill& d) {
     const auto q = static_cast<int>(RandomWhole(d, 0, 2));
     ExchangeTables(d, p, q);
   }
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   // Made after the number-text step, which would otherwise overwrite them with number texts.
   for (int j = 0; j < 3; ++j) d.F_s[15 + j] = Verdict(d.F[10 + j]);
 

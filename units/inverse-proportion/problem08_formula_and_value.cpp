@@ -21,12 +21,11 @@ Handoff Start(Drill& d) {
   d.T[1] = d.T[2] * d.F[2];
   d.T[11] = std::fabs(d.T[1]);
   d.T[3] = d.T[2] * d.F[3];
-  d.D1 = std::fabs(d.T[11]);
-  d.D2 = std::fabs(d.T[3]);
-  ReduceFraction(d.D1, d.D2);
-  d.T[4] = d.D1;
-  d.T[5] = d.D2;
-  NumberTextStep(d);
+  d.T[4] = std::fabs(d.T[11]);
+  d.T[5] = std::fabs(d.T[3]);
+  ReduceFraction(d.T[4], d.T[5]);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15, "YはXに反比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 96, 99, 15,

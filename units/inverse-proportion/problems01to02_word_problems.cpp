@@ -25,7 +25,8 @@ Handoff Start1(Drill& d) {
     d.T[10] = d.T[1] * d.F[1];
     // The square is tested first, so a rejected draw never becomes the re-draw value.
   } while (d.T[1] == d.F[1] || RedrawNeeded(d, d.T[10]));
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   RenderAt(d, 64, 72, 15,
            "面積が" + d.T_s[10] + "ｃｍWの長方形の横の長さをXｃｍ、縦の長さをYｃｍとするとき、");
   return AskFormulaAndConstant(d);
@@ -39,7 +40,8 @@ Handoff Start2(Drill& d) {
     d.F[1] = RandomWhole(d, 2, 4);
     d.T[10] = d.T[1] * d.F[1];
   } while (RedrawNeeded(d, d.T[10]));
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   RenderAt(d, 64, 72, 15,
            d.T_s[10] + "ｋｍの道のりを、時速Xｋｍで進むときに、かかる時間をY時間とするとき、");
   return AskFormulaAndConstant(d);

@@ -42,7 +42,8 @@ std::vector<TableCell> FullYRow(const Drill& d, int colour) {
 Handoff Start3(Drill& d) {
   BeginProblem(d, 800, 126);
   DrawTableNumbers(d);
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   RenderAt(d, 64, 81, 15, "Y=ﾀ" + d.T_s[10] + "/xﾀについて、XとYの関係を表す表を完成しなさい。");
   DrawSideNote(d, SideNote::A);
   DrawTableCells(d.rt, 80, 162, XRow(d, 15), 3);
@@ -83,7 +84,8 @@ Handoff Start4(Drill& d) {
   DrawTableNumbers(d);
   d.F[7] = 6;
   d.T[7] = d.T[10] / 6;
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   RenderAt(d, 64, 72, 15,
            "Y=ﾀ" + d.T_s[10] + "/xﾀのXとYの関係を表す表をもとに、①～④をうめなさい。");
   float x = RenderAt(d, 64, 108, 15, "Xの値が2倍、3倍、…となると、Yの値は ").x;

@@ -19,7 +19,8 @@ Handoff Pose(Drill& d, Sign sign) {
   } while (RedrawNeeded(d, d.T[2]));
   d.T[1] = d.T[2] * d.F[2];
   d.T[11] = std::fabs(d.T[1]);
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   RenderAt(d, 64, 72, 15, "YはXに反比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 96, 99, 15, "XとYの関係を式に表しなさい。");
   DrawSideNote(d, SideNote::B);

@@ -1,5 +1,6 @@
 // Problems 9 and 10: the pupil plots four points of a table of y = a/x (a > 0, a < 0) and, once
 // they are right, watches the hyperbola emerge from 20, 40, 100 and 1000 points a branch.
+#include <algorithm>
 #include <array>
 #include <span>
 #include <vector>
@@ -31,7 +32,8 @@ void DrawTable(Drill& d, Sign sign) {
     d.F[i + 3] = d.T[1] / d.T[i + 3];
   }
   d.T[6] = 0;
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[2] = "X";
   d.T_s[3] = "…";
   d.T_s[9] = "…";
@@ -55,21 +57,14 @@ void DrawTable(Drill& d, Sign sign) {
   }
 }
 
-// AINP_s gets "1" for each entered point that is a pair of the table not entered before, "0" for
-// each other one; SKAI_s is the all-right pattern. With four points for the four pairs, all right
-// means every pair was entered, in any order: a point on the curve but not in the table, or a
-// pair entered twice, leaves a pair out.
+// Each entered point is matched with a pair of the table not matched before. With four points for
+// the four pairs, all right means every pair was entered, in any order: a point on the curve but
+// not in the table, or a pair entered twice, leaves a pair out.
 bool EveryPairEntered(Drill& d, std::span<const EnteredPoint> points) {
   const std::array<CoordinatePair, kPoints> pairs{
       {{d.T[4], d.F[4]}, {d.T[5], d.F[5]}, {d.T[7], d.F[7]}, {d.T[8], d.F[8]}}};
   const std::vector<bool> matched = MatchEnteredPoints(points, pairs);
-  d.AINP_s = "";
-  d.SKAI_s = "";
-  for (const bool match : matched) {
-    d.AINP_s += match ? "1" : "0";
-    d.SKAI_s += "1";
-  }
-  return d.AINP_s == d.SKAI_s;
+  return std::find(matched.begin(), matched.end(), false) == matched.end();
 }
 
 // The four passes and their texts (the first written with full-width digits).
@@ -93,14 +88,14 @@ Handoff Pose(Drill& d, Sign sign) {
   BeginProblem(d, 800, 135);
   DrawTable(d, sign);
   // Looking at the problems shows the table only.
-  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+  if (d.FMIRU == 1) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
-  d.FF = EveryPairEntered(d, points) ? 2 : 1;
-  DrawMarkOverOrigin(d.rt, plane, d.FF == 2);
-  RecordJudgement(d, EnteredPointTexts(points));
-  if (d.FF == 1) {
+  const Judgement judgement = EveryPairEntered(d, points) ? Judgement::Right : Judgement::Wrong;
+  DrawMarkOverOrigin(d.rt, plane, judgement);
+  RecordJudgement(d, judgement, EnteredPointTexts(points));
+  if (judgement == Judgement::Wrong) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     WaitForFreshKey(d);
     // Keys typed after the pause must not fix points in the next start.

@@ -16,10 +16,11 @@ Handoff Pose(Drill& d, Sign sign) {
     d.T[11] = 6 * RandomWhole(d, 1, 5);
     d.T[1] = sign == Sign::Positive ? d.T[11] : -d.T[11];
   } while (RedrawNeeded(d, d.T[1]));
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");
   RenderAt(d, 80, 108, 13, (sign == Sign::Positive ? "Y=ﾀ" : "Y=-ﾀ") + d.T_s[11] + "/Xﾀ");
-  const float prompt_x = d.KAIX + 80, prompt_y = d.KAIY - 18;
+  const float prompt_x = d.answer.line_x + 80, prompt_y = d.answer.line_y - 18;
   const float prompt_right = RenderAt(d, prompt_x, prompt_y, 9, kPrompt).x;
   WaitForFreshKey(d);
   // The whole prompt goes: the answer line's erase would take only its lower half.
@@ -28,8 +29,8 @@ Handoff Pose(Drill& d, Sign sign) {
   const Plane plane = DrawStandardPlane(d);
   DrawHyperbola(d.rt, plane, d.T[1], 1000);
   SetUpAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
-  RenderAt(d, d.KAIX - 112, d.KAIY - 40, 15, "正解なら１を、間違いなら０を入力");
-  return EnterAttemptLoop(d);
+  RenderAt(d, d.answer.line_x - 112, d.answer.line_y - 40, 15, "正解なら１を、間違いなら０を入力");
+  return Handoff::Attempts();
 }
 
 Handoff Start11(Drill& d) {

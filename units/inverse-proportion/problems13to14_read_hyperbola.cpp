@@ -16,7 +16,8 @@ Handoff Pose(Drill& d, Sign sign) {
   } while (RedrawNeeded(d, d.T[1]));
   d.T[2] = 3;
   d.F[2] = d.T[1] / 3;
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   RenderAt(d, 80, 72, 15, "次のグラフの式を求めなさい。");
   const Plane plane = DrawStandardPlane(d);
   DrawHyperbola(d.rt, plane, d.T[1], 1000);

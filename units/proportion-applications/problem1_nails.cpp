@@ -16,7 +16,8 @@ Handoff Start(Drill& d) {
   d.F[2] = d.T[1] * d.T[2] / 5;
   d.F[3] = d.T[1] * d.T[3] / 5;
   d.F[4] = d.F[3] / d.T[1];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15,
            "同じ大きさの釘が" + d.F_s[3] + "ｇある。このうち" + d.T_s[2] + "本の重さをはかったら" +

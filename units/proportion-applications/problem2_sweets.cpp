@@ -25,7 +25,8 @@ Handoff Start(Drill& d) {
   d.T[4] = 3 * d.T[2];
   d.T[5] = 4 * d.T[2];
   for (int i = 2; i <= 6; ++i) d.F[i] = d.T[1] * d.T[i];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15,
            "お菓子を買うとき、その重さ Xｇと値段 Y円には次の表のような関係があります。");

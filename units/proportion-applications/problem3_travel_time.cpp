@@ -14,12 +14,11 @@ Handoff Start(Drill& d) {
     d.T[3] = 10 * RandomWhole(d, 5, 6);
   } while (RedrawNeeded(d, d.T[2]));
   d.T[1] = d.T[2] * d.F[2];
-  d.D1 = d.T[1];
-  d.D2 = d.T[3];
-  ReduceFraction(d.D1, d.D2);
-  d.F[4] = d.D1;
-  d.T[4] = d.D2;
-  NumberTextStep(d);
+  d.F[4] = d.T[1];
+  d.T[4] = d.T[3];
+  ReduceFraction(d.F[4], d.T[4]);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   // The answer as typed: a whole number, or numerator "/" denominator.
   d.T_s[5] = d.T[4] == 1 ? d.F_s[4] : d.F_s[4] + "/" + d.T_s[4];
 

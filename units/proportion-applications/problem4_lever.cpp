@@ -36,7 +36,8 @@ Handoff Start(Drill& d) {
   } while (RedrawNeeded(d, d.T[2]));
   d.F[3] = d.F[2] * d.T[2] / d.T[3];
   d.F[4] = d.F[2] * d.T[2];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15,
            "図で、（支点Ｂからの距離）×（さげた重さ）は左右同じになります。ＡＢを" + d.F_s[2] +

@@ -6,15 +6,11 @@
 namespace drill {
 
 void BeginProblem(Drill& d, float WX2, float WY2) {
-  ClearWorkArea(d);
-  d.WX1 = 48;
-  d.WY1 = 63;
-  d.WX2 = WX2;
-  d.WY2 = WY2;
-  DrawBadgeAndFrame(d);
+  ClearWorkArea(d.rt);
+  DrawBadgeAndFrame(d.rt, d.IM, {48, 63, WX2, WY2});
   for (int k = 1; k <= 5; ++k) {
-    d.TANI_s[k] = "";
-    d.TKAI_s[1][k] = "";
+    d.answer.units[k] = "";
+    d.answer.blank_expected[1][k] = "";
     d.KKAI_s[k] = "";
   }
 }
@@ -33,8 +29,8 @@ float RandomWhole(Drill& d, int a, int b) {
 }
 
 bool RedrawNeeded(Drill& d, float v) {
-  if (v == d.FMAESU) return true;
-  d.FMAESU = v;
+  if (v == d.previous_draw) return true;
+  d.previous_draw = v;
   return false;
 }
 
@@ -43,26 +39,26 @@ void SetUpAnswer(Drill& d, const AnswerSpec& answer) {
   if (blanks < 1 || blanks > 5 || answer.TANI_s.size() > 6 || answer.also_accepted.size() > 5) {
     throw std::logic_error("answer of problem " + std::to_string(d.IM) + " is malformed");
   }
-  d.KOTAE_SU = blanks;
-  d.KOTAE_SU1 = blanks;
+  d.answer.blanks = blanks;
   for (int k = 0; k <= 5; ++k) {
     const auto index = static_cast<size_t>(k);
-    d.TANI_s[k] = index < answer.TANI_s.size() ? answer.TANI_s[index] : "";
+    d.answer.units[k] = index < answer.TANI_s.size() ? answer.TANI_s[index] : "";
   }
-  d.SKAI_s = "";
+  d.answer.expected = "";
   for (int k = 1; k <= 5; ++k) {
     const auto index = static_cast<size_t>(k - 1);
-    d.TKAI_s[1][k] = index < answer.expected.size() ? answer.expected[index] : "";
-    d.TKAI_s[2][k] = index < answer.also_accepted.size() ? answer.also_accepted[index] : "";
-    d.SKAI_s += d.TKAI_s[1][k];
+    d.answer.blank_expected[1][k] = index < answer.expected.size() ? answer.expected[index] : "";
+    d.answer.blank_expected[2][k] =
+        index < answer.also_accepted.size() ? answer.also_accepted[index] : "";
+    d.answer.expected += d.answer.blank_expected[1][k];
   }
-  d.TKAI1_s = answer.TKAI1_s;
-  d.TKAI2_s = answer.TKAI2_s;
+  d.answer.alternative1 = answer.TKAI1_s;
+  d.answer.alternative2 = answer.TKAI2_s;
 }
 
 Handoff AskForAnswer(Drill& d, const AnswerSpec& answer) {
   SetUpAnswer(d, answer);
-  return EnterAttemptLoop(d);
+  return Handoff::Attempts();
 }
 
 }  // namespace drill

@@ -31,8 +31,8 @@ float WholeNumberFrom(float r, int a, int b);
 // The same with the next random number.
 float RandomWhole(Drill& d, int a, int b);
 
-// The re-draw rule: true when the draw's value v equals FMAESU, the value of the last draw, so
-// the draws must be made again; otherwise FMAESU becomes v and the draw stands.
+// The re-draw rule: true when the draw's value v equals previous_draw, the value of the last draw,
+// so the draws must be made again; otherwise previous_draw becomes v and the draw stands.
 bool RedrawNeeded(Drill& d, float v);
 
 // What a problem expects as its answer.
@@ -48,7 +48,7 @@ struct AnswerSpec {
   std::string TKAI2_s = "";
 };
 
-// Sets KOTAE_SU, KOTAE_SU1, TANI_s, TKAI_s, SKAI_s, TKAI1_s and TKAI2_s.
+// Fills the answer contract.
 void SetUpAnswer(Drill& d, const AnswerSpec& answer);
 // Sets up the answer and enters the attempt loop: the last step of every problem start.
 Handoff AskForAnswer(Drill& d, const AnswerSpec& answer);

@@ -24,11 +24,9 @@ const std::string kSpeedThird = "③おじさんの家に着くまでの歩く�
 void SetStartAndSpeed(Drill& d) {
   d.T[1] = 0;
   d.F[1] = 0;
-  d.D1 = d.F[2];
-  d.D2 = d.T[2];
-  ReduceFraction(d.D1, d.D2);
-  d.F[10] = d.D1;
-  d.T[10] = d.D2;
+  d.F[10] = d.F[2];
+  d.T[10] = d.T[2];
+  ReduceFraction(d.F[10], d.T[10]);
 }
 
 // The speed as the answer is typed (T_s[11]) and as the hints show it, stacked.
@@ -62,7 +60,8 @@ enum class Asked { Distance, Time, Speed };
 Handoff PoseWalkProblem(Drill& d, const std::array<std::string, 3>& questions,
                         const std::array<Asked, 3>& order, std::vector<std::string> TANI_s) {
   SetStartAndSpeed(d);
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[11] = TypedSpeed(d);
   DrawWalkProblem(d, questions);
   std::vector<std::string> expected;

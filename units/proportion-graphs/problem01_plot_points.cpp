@@ -11,7 +11,8 @@ namespace {
 Handoff Start(Drill& d) {
   BeginProblem(d, 768, 144);
   DrawFourPoints(d);
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[11] = "Ａ";
   d.T_s[12] = "Ｂ";
   d.T_s[13] = "Ｃ";
@@ -26,7 +27,7 @@ Handoff Start(Drill& d) {
   RenderAt(d, 880, 72, 13, "X軸…横の数直線　Y軸…縦の数直線");
   RenderAt(d, 880, 108, 11, "座標軸…両方合わせて　原点…座標軸が交わる点Ｏ");
   RenderAt(d, 880, 144, 13, "(3,5)を座標、３をX座標、５をY座標　という");
-  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+  if (d.FMIRU == 1) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d);
   const std::vector<EnteredPoint> points =
@@ -34,9 +35,10 @@ Handoff Start(Drill& d) {
   // Right only in the order A, B, C, D.
   std::string expected;
   for (int k = 1; k <= 4; ++k) expected += CoordinateText(d, k);
-  MarkEnteredPoints(d, plane, EnteredPointTexts(points) == expected, points);
+  const Judgement judgement =
+      MarkEnteredPoints(d, plane, EnteredPointTexts(points) == expected, points);
   RenderAt(d, 240, 270, 13, kPressAnyKey);
-  return WaitThenGoOn(d);
+  return WaitThenGoOn(d, judgement);
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ Handoff Start(Drill& d) {
     d.T[k] = kSignX[k - 1] * RandomWhole(d, 1, 9);
     d.F[k] = kSignY[k - 1] * RandomWhole(d, 1, 9);
   }
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 80, 72, 15, "点Ａ、点Ｂ、点Ｃ、点Ｄの座標を求めなさい。");
   static const char* const kNames[] = {"Ａ", "Ｂ", "Ｃ", "Ｄ"};

@@ -13,14 +13,15 @@ Handoff Start(Drill& d) {
   } while (RedrawNeeded(d, d.T[1]));
   d.T[2] = RandomWhole(d, 2, 4);
   d.F[2] = d.T[1] * d.T[2];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15,
            "駅から" + d.F_s[2] + "ｋｍ離れた公園まで、毎時" + d.T_s[1] + "ｋｍの速さで歩きます。");
   RenderAt(d, 64, 99, 15, "歩く時間をX時間、その間に進む道のりをYｋｍ　とするとき、");
   RenderAt(d, 64, 126, 15, "①XとYの関係を式に表しなさい。");
   RenderAt(d, 64, 153, 15, "②Xの変域を求めなさい。");
-  RenderAt(d, d.KAIX + 16, d.KAIY - 40, 9, "変域は[X[で表す");
+  RenderAt(d, d.answer.line_x + 16, d.answer.line_y - 40, 9, "変域は[X[で表す");
   return AskForAnswer(d, {.TANI_s = {" 式 ", "　変域 ", "  ", " 　"},
                           .expected = {"Y=" + d.T_s[1] + "X", "0[X[" + d.T_s[2]}});
 }

@@ -24,7 +24,8 @@ Handoff Start(Drill& d) {
   d.F[3] = d.F[2];
   d.F[4] = d.T[1] * d.T[3];
   d.F[5] = d.F[4];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[21] = CoefficientText(d.T[1], d.T_s[1]);
 
   RenderAt(d, 80, 72, 15, "次のグラフについて");

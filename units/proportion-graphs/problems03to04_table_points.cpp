@@ -22,7 +22,8 @@ Handoff Start(Drill& d, int low, int high) {
     d.T[11 + i] = static_cast<float>(i - 3);
     d.F[11 + i] = a * d.T[11 + i];
   }
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[9] = "X";
   d.F_s[9] = "Y";
   d.T_s[10] = d.T_s[18] = d.F_s[10] = d.F_s[18] = "…";
@@ -37,7 +38,7 @@ Handoff Start(Drill& d, int low, int high) {
     DrawTableCells(d.rt, x, 144, {{d.T_s[8 + i], 13}}, 3);
     DrawTableCells(d.rt, x, 165.6f, {{d.F_s[8 + i], 13}}, 3);
   }
-  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+  if (d.FMIRU == 1) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
@@ -47,10 +48,10 @@ Handoff Start(Drill& d, int low, int high) {
   for (int i = 0; i < kPoints; ++i) pairs[i] = {d.T[11 + i], d.F[11 + i]};
   const std::vector<bool> matched = MatchEnteredPoints(points, pairs);
   const bool right = std::find(matched.begin(), matched.end(), false) == matched.end();
-  MarkEnteredPoints(d, plane, right, points);
+  const Judgement judgement = MarkEnteredPoints(d, plane, right, points);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
-    return WaitThenGoOn(d);
+    return WaitThenGoOn(d, judgement);
   }
   // The points joined: the graph of the table's formula.
   const std::string formula = "Y=" + d.T_s[1] + "X";
@@ -63,7 +64,7 @@ Handoff Start(Drill& d, int low, int high) {
     RenderAt(d, 160, 306, 5, "比例の関係Y=AX のグラフは原点を通る直線です。");
   }
   RenderAt(d, 160, 360, 9, kPressAnyKey);
-  return WaitThenGoOn(d);
+  return WaitThenGoOn(d, judgement);
 }
 
 Handoff Start3(Drill& d) {

@@ -28,7 +28,8 @@ void Preamble(Drill& d, float WX2, float WY2, void (*draw)(Drill&), Constant con
   BeginProblem(d, WX2, WY2);
   draw(d);
   d.F[1] = 0;
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   if (constant == Constant::Whole) {
     d.T_s[11] = CoefficientText(d.T[1], d.T_s[1]);
   } else {
@@ -66,7 +67,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
   RenderAt(
       d, 80, 72, 15,
       formula + " のグラフが通る２点を示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
-  if (d.FMIRU == 1) return EnterAttemptLoop(d);
+  if (d.FMIRU == 1) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, 2);
@@ -78,7 +79,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
                                                 : d.T[5] * d.T[1] * at.x / d.T[2] + d.F[1];
     right = right && at.y == y;
   }
-  MarkEnteredPoints(d, plane, right, points);
+  const Judgement judgement = MarkEnteredPoints(d, plane, right, points);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     RenderAt(d, 80, 270, 13, "原点(0,0) を通ります。");
@@ -90,7 +91,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
                "比例定数が " + d.T_s[5] + "ﾀ" + d.T_s[1] + "/" + d.T_s[2] + "ﾀ" + "だから、(" +
                    d.T_s[2] + "," + d.T_s[5] + d.T_s[1] + ") も通ります。");
     }
-    return WaitThenGoOn(d);
+    return WaitThenGoOn(d, judgement);
   }
   if (constant == Constant::Whole) {
     DrawLineByDots(d, plane, Slope(d, constant), d.F[1], 1000, formula);
@@ -98,7 +99,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
     DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
   }
   RenderAt(d, 240, 360, 9, kPressAnyKey);
-  return WaitThenGoOn(d);
+  return WaitThenGoOn(d, judgement);
 }
 
 // Templates III and IV: the pupil draws the graph on paper, then judges it against the one

@@ -21,7 +21,8 @@ Handoff StartWhole(Drill& d, float WY2, int low, int high) {
     d.T[1] = RandomWhole(d, low, high);
   } while (RedrawNeeded(d, d.T[1]));
   d.F[2] = d.T[1];
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[11] = CoefficientText(d.T[1], d.T_s[1]);
   return AskForEquation(d, d.T[1], "Y=" + d.T_s[11] + "X");
 }
@@ -29,7 +30,8 @@ Handoff StartWhole(Drill& d, float WY2, int low, int high) {
 Handoff StartFraction(Drill& d, float sign) {
   BeginProblem(d, 368, 108);
   DrawFractionalConstant(d, sign);
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[5] = SignText(d.T[5]);
   return AskForEquation(d, d.T[5] * d.T[1] / d.T[2],
                         "Y=" + d.T_s[5] + d.T_s[1] + "/" + d.T_s[2] + "X");
@@ -54,7 +56,7 @@ void WholeHint1(Drill& d) {
 }
 void WholeHint3(Drill& d) {
   const Pen end = RenderAt(d, 80, 270, 15, "直線の式は、");
-  RenderMore(d, end, 5, d.TKAI_s[1][1]);
+  RenderMore(d, end, 5, d.answer.blank_expected[1][1]);
 }
 
 void FractionHint1(Drill& d) {

@@ -32,7 +32,8 @@ Handoff Start17(Drill& d) {
   d.T[3] = d.T[1] == 4 ? 2 : RandomWhole(d, 2, 3);
   d.F[1] = 0;
   EndValues(d);
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
 
   RenderAt(d, 64, 72, 15,
            "駅から" + d.F_s[4] + "ｋｍ離れた公園まで、毎時" + d.T_s[1] + "ｋｍの速さで歩きます。");
@@ -56,7 +57,8 @@ Handoff Start18(Drill& d) {
     d.T[3] = RandomWhole(d, 3, 5);
   } while (d.T[1] * d.T[3] > 10);
   EndValues(d);
-  NumberTextStep(d);
+  d.T_s = NumberTexts(d.T);
+  d.F_s = NumberTexts(d.F);
   d.T_s[21] = d.T[1] == 1 ? "" : d.T_s[1];
 
   RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");

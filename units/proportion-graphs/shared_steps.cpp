@@ -26,35 +26,36 @@ std::string SignText(float sign) {
 }
 
 void DrawFractionalConstant(Drill& d, float sign) {
+  float numerator = 0, denominator = 0;
   do {
-    d.D1 = RandomWhole(d, 1, 5);
-    d.D2 = RandomWhole(d, 2, 9);
-    ReduceFraction(d.D1, d.D2);
-  } while (d.D2 == 1 || RedrawNeeded(d, d.D1));
-  d.T[1] = d.D1;
-  d.T[2] = d.D2;
+    numerator = RandomWhole(d, 1, 5);
+    denominator = RandomWhole(d, 2, 9);
+    ReduceFraction(numerator, denominator);
+  } while (denominator == 1 || RedrawNeeded(d, numerator));
+  d.T[1] = numerator;
+  d.T[2] = denominator;
   d.T[5] = sign;
 }
 
-void MarkEnteredPoints(Drill& d, const Plane& plane, bool right,
-                       std::span<const EnteredPoint> points) {
-  // The mark stands over the plane's middle on purpose.
-  DrawMarkOverOrigin(d.rt, plane, right);
-  d.FF = right ? 2 : 1;
-  RecordJudgement(d, EnteredPointTexts(points));
+Judgement MarkEnteredPoints(Drill& d, const Plane& plane, bool right,
+                            std::span<const EnteredPoint> points) {
+  const Judgement judgement = right ? Judgement::Right : Judgement::Wrong;
+  DrawMarkOverOrigin(d.rt, plane, judgement);
+  RecordJudgement(d, judgement, EnteredPointTexts(points));
+  return judgement;
 }
 
-Handoff WaitThenGoOn(Drill& d) {
+Handoff WaitThenGoOn(Drill& d, Judgement judgement) {
   WaitForFreshKey(d);
   FlushKeys(d);
-  if (d.FF != 2) return Handoff::Start(d.IM);
+  if (judgement != Judgement::Right) return Handoff::Start(d.IM);
   // After the unit's last problem the menu offers what comes next.
   return d.IM == d.unit.ProblemCount() ? Handoff::Done() : Handoff::Start(d.IM + 1);
 }
 
 void WaitUntilDrawn(Drill& d) {
   const std::string prompt = "グラフがかけたら、何かキーを押して下さい。";
-  const float x = d.KAIX + 80, y = d.KAIY - 18;
+  const float x = d.answer.line_x + 80, y = d.answer.line_y - 18;
   const float prompt_end = RenderAt(d, x, y, 9, prompt).x;
   WaitForFreshKey(d);
   // The answer line is drawn over the prompt's lower edge: the prompt goes once it is answered.
@@ -62,7 +63,7 @@ void WaitUntilDrawn(Drill& d) {
 }
 
 Handoff AskSelfAssessment(Drill& d) {
-  RenderAt(d, d.KAIX - 112, d.KAIY - 40, 15, "正解なら１を、間違いなら０を入力");
+  RenderAt(d, d.answer.line_x - 112, d.answer.line_y - 40, 15, "正解なら１を、間違いなら０を入力");
   return AskForAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
 }
 

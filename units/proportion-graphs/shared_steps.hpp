@@ -30,13 +30,14 @@ std::string SignText(float sign);
 void DrawFractionalConstant(Drill& d, float sign);
 
 // Marks entered points judged right with a circle around the origin, wrong ones with a cross
-// over it, and records the judgement (FF, the strip and the trace) of their coordinate texts.
-void MarkEnteredPoints(Drill& d, const Plane& plane, bool right,
-                       std::span<const EnteredPoint> points);
+// over it, and records the judgement (the strip and the trace) of their coordinate texts; returns
+// the judgement.
+Judgement MarkEnteredPoints(Drill& d, const Plane& plane, bool right,
+                            std::span<const EnteredPoint> points);
 // After a judged point entry: waits for a fresh key, then starts the next problem (the menu after
 // the last one) when the answer was right, else the same problem again with new numbers. Keys
 // typed ahead are dropped before both, so a double Enter cannot skip the result or the next entry.
-Handoff WaitThenGoOn(Drill& d);
+Handoff WaitThenGoOn(Drill& d, Judgement judgement);
 
 // The pupil draws on paper first: the prompt, a fresh key, and the prompt goes.
 void WaitUntilDrawn(Drill& d);

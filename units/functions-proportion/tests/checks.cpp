@@ -166,11 +166,11 @@ void CheckFunctionCases(const Session& s) {
     ASSERT_GE(which, 0) << shown[i].text;
     const std::string answer = std::to_string(kCaseWords[static_cast<size_t>(which)].second);
     // The answer of each position is that of the text shown there.
-    EXPECT_EQ(d.TKAI_s[1][static_cast<int>(i) + 1], answer) << shown[i].text;
+    EXPECT_EQ(d.answer.blank_expected[1][static_cast<int>(i) + 1], answer) << shown[i].text;
     expected_line += answer;
     worked += (i == 0 ? "" : ",") + marks[i].substr(0, marks[i].size() - 1) + answer;
   }
-  EXPECT_EQ(d.SKAI_s, expected_line);
+  EXPECT_EQ(d.answer.expected, expected_line);
   // Two functions and two that are not.
   EXPECT_EQ(std::count(expected_line.begin(), expected_line.end(), '1'), 2);
   // The second case of a line starts one glyph after the end of the first.
@@ -252,16 +252,17 @@ void CheckBoxTable(const Session& s) {
   const auto x_boxes = CellBoxes(s, 161), y_boxes = CellBoxes(s, 181);
   EXPECT_EQ(x_boxes, y_boxes);
   // The blanks ask for s − 2, s − 4, …, s − 10.
-  for (int k = 1; k <= 5; ++k) EXPECT_EQ(d.TKAI_s[1][k], Written(side - 2.0 * k));
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(d.answer.blank_expected[1][k], Written(side - 2.0 * k));
   // The worked solution ends with them as a third row of the table.
   const auto answers = BoxRow(s, 202);
   ASSERT_EQ(answers.size(), 6u);
   for (int k = 1; k <= 5; ++k) {
-    EXPECT_EQ(answers[static_cast<size_t>(k)].text, d.TKAI_s[1][k]);
+    EXPECT_EQ(answers[static_cast<size_t>(k)].text, d.answer.blank_expected[1][k]);
     EXPECT_EQ(answers[static_cast<size_t>(k)].colour, 5);
   }
   EXPECT_EQ(CellBoxes(s, 201), std::vector(y_boxes.begin(), y_boxes.begin() + 6));
-  EXPECT_EQ(TextAt(s, 80, 288), "X=1 なら Y=" + Written(side) + "-2*1=" + d.TKAI_s[1][1]);
+  EXPECT_EQ(TextAt(s, 80, 288),
+            "X=1 なら Y=" + Written(side) + "-2*1=" + d.answer.blank_expected[1][1]);
 }
 
 size_t IndexOf(const Session& s, const std::string& line, size_t from = 0) {
@@ -310,7 +311,7 @@ void CheckBoxGraph(const Session& s) {
     EXPECT_EQ(r.x + 8, 736 + 32 * value[0]) << r.text;
   }
   EXPECT_EQ(scale_numbers, 10);
-  EXPECT_EQ(s.d.SKAI_s, "1");
+  EXPECT_EQ(s.d.answer.expected, "1");
   EXPECT_EQ(TextAt(s, 368, 500), "正解なら１を、間違いなら０を入力");
   // Hint 1 names the first point; hints 2 and 3 add nothing.
   EXPECT_EQ(s.Solution(),
@@ -331,10 +332,10 @@ void CheckDomain(const Session& s) {
   EXPECT_EQ(shown[2], -shown[0]);
   EXPECT_LT(shown[2], shown[3]);
   // a ≦ X ≦ c, or c ≧ X ≧ a; −a < X < b, or b > X > −a.
-  EXPECT_EQ(d.TKAI_s[1][1], a + "[X[" + c);
-  EXPECT_EQ(d.TKAI_s[2][1], c + "]X]" + a);
-  EXPECT_EQ(d.TKAI_s[1][2], minus_a + "<X<" + b);
-  EXPECT_EQ(d.TKAI_s[2][2], b + ">X>" + minus_a);
+  EXPECT_EQ(d.answer.blank_expected[1][1], a + "[X[" + c);
+  EXPECT_EQ(d.answer.blank_expected[2][1], c + "]X]" + a);
+  EXPECT_EQ(d.answer.blank_expected[1][2], minus_a + "<X<" + b);
+  EXPECT_EQ(d.answer.blank_expected[2][2], b + ">X>" + minus_a);
   // Hint 1: both ends included, filled discs; hint 2: both ends left out, open circles whose
   // inside is blanked first.
   std::vector<Circle> at216, at324;
@@ -354,23 +355,23 @@ void CheckDomain(const Session& s) {
   EXPECT_EQ(TextAt(s, 272, 224), c);
   EXPECT_EQ(TextAt(s, 128, 332), minus_a);
   EXPECT_EQ(TextAt(s, 272, 332), b);
-  EXPECT_EQ(TextAt(s, 80, 270), d.TKAI_s[1][1]);
-  EXPECT_EQ(LastOfSolution(s), d.TKAI_s[1][2]);
+  EXPECT_EQ(TextAt(s, 80, 270), d.answer.blank_expected[1][1]);
+  EXPECT_EQ(LastOfSolution(s), d.answer.blank_expected[1][2]);
 }
 
 // ---- Problems 5 to 10: proportion.
 
 // The formula and constant of problems 5 to 7, from the constant the statement implies.
 void CheckFormulaAndConstant(const Session& s, const std::string& constant) {
-  EXPECT_EQ(s.d.TKAI_s[1][1], "Y=" + constant + "X");
-  EXPECT_EQ(s.d.TKAI_s[1][2], constant);
+  EXPECT_EQ(s.d.answer.blank_expected[1][1], "Y=" + constant + "X");
+  EXPECT_EQ(s.d.answer.blank_expected[1][2], constant);
   EXPECT_EQ(LastOfSolution(s), constant);
   EXPECT_EQ(TextAt(s, 880, 252), "「YはXに比例する」とは");
 }
 
 void CheckIncense(const Session& s) {
   // The millimetres a minute read exactly as typed, never as a long decimal.
-  const std::string rate = s.d.TKAI_s[1][2];
+  const std::string rate = s.d.answer.blank_expected[1][2];
   EXPECT_TRUE(rate == "2.8" || rate == "2.9" || rate == "3" || rate == "3.1" || rate == "3.2")
       << rate;
   EXPECT_NE(TextAt(s, 64, 72).find("1分間に" + rate + "ｍｍずつ"), std::string::npos);
@@ -414,10 +415,10 @@ void CheckConstantFromTable(const Session& s) {
   EXPECT_EQ(d.T_s[6], "0");
   const std::string constant = Written(*quotients.begin());
   EXPECT_LT(*quotients.begin(), 0);
-  EXPECT_EQ(d.TKAI_s[1][1], constant);
-  EXPECT_EQ(d.TKAI_s[1][2], "Y=" + constant + "X");
+  EXPECT_EQ(d.answer.blank_expected[1][1], constant);
+  EXPECT_EQ(d.answer.blank_expected[1][2], "Y=" + constant + "X");
   EXPECT_EQ(TextAt(s, 80, 288), "比例定数は ﾀ" + constant + "/1ﾀ=");
-  EXPECT_EQ(LastOfSolution(s), d.TKAI_s[1][2]);
+  EXPECT_EQ(LastOfSolution(s), d.answer.blank_expected[1][2]);
 }
 
 void CheckFormulaFromPair(const Session& s) {
@@ -425,8 +426,8 @@ void CheckFormulaFromPair(const Session& s) {
   ASSERT_EQ(shown.size(), 2u);
   const double a = shown[1] / shown[0];
   EXPECT_EQ(a, std::floor(a));
-  EXPECT_EQ(s.d.TKAI_s[1][1], "Y=" + Written(a) + "X");
-  EXPECT_EQ(LastOfSolution(s), s.d.TKAI_s[1][1]);
+  EXPECT_EQ(s.d.answer.blank_expected[1][1], "Y=" + Written(a) + "X");
+  EXPECT_EQ(LastOfSolution(s), s.d.answer.blank_expected[1][1]);
 }
 
 void CheckNegativeFormula(const Session& s) {
@@ -442,10 +443,10 @@ void CheckNegativeFormula(const Session& s) {
   EXPECT_EQ(a, std::floor(a));
   EXPECT_EQ(x, std::floor(x));
   EXPECT_GT(x, 0);
-  EXPECT_EQ(s.d.TKAI_s[1][1], "Y=" + Written(a) + "X");
-  EXPECT_EQ(s.d.TKAI_s[1][2], Written(x));
+  EXPECT_EQ(s.d.answer.blank_expected[1][1], "Y=" + Written(a) + "X");
+  EXPECT_EQ(s.d.answer.blank_expected[1][2], Written(x));
   EXPECT_EQ(TextAt(s, 80, 522), "X=ﾀ" + Written(asked[0]) + "/" + Written(a) + "ﾀ=");
-  EXPECT_EQ(LastOfSolution(s), s.d.TKAI_s[1][2]);
+  EXPECT_EQ(LastOfSolution(s), s.d.answer.blank_expected[1][2]);
 }
 
 std::set<Case> Range(int from, int to, float scale = 1) {
@@ -486,7 +487,7 @@ float Constant(const Drill& d) {
 const std::vector<ProblemDraws>& AllProblemDraws() {
   static const std::vector<ProblemDraws> all = [] {
     std::vector<ProblemDraws> draws;
-    // 1: the order of the case texts; T(1) is drawn but leaves FMAESU alone.
+    // 1: the order of the case texts; T(1) is drawn but leaves previous_draw alone.
     draws.push_back({1, ShuffledOrders(), ShownOrder, {}, CheckFunctionCases});
     // 2 and 3: the sheet's side s = 14..22.
     std::set<Case> sides;
@@ -527,7 +528,7 @@ void CheckStart(const Session& s, const ProblemDraws& draws, float previous_redr
   ExpectRedrawRule(d, draws.redraw, previous_redraw_value);
   ExpectTypedAnswerJudgedRight(s);
   if (draws.problem != 4) {
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(d.TKAI_s[2][k], "") << k;
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(d.answer.blank_expected[2][k], "") << k;
   }
   draws.check(s);
 }

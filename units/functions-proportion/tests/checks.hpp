@@ -56,7 +56,7 @@ struct ProblemDraws {
 };
 const std::vector<ProblemDraws>& AllProblemDraws();
 
-// The checks every start of problem k passes, given FMAESU before it: the draw is one of the
+// The checks every start of problem k passes, given previous_draw before it: the draw is one of the
 // problem's, the re-draw rule held, the expected answer was typed and judged right, there are
 // no extra accepted answers, and the problem's own checks.
 void CheckStart(const Session& s, const ProblemDraws& draws, float previous_redraw_value);

@@ -17,7 +17,7 @@ void ForEveryDraw(const ProblemDraws& draws) {
   StartUntilEveryCase(
       draws.cases, 20000,
       [&] {
-        previous = s.d.FMAESU;
+        previous = s.d.previous_draw;
         RunProblem(s, draws.problem);
         return std::vector<Case>{draws.case_of(s)};
       },
@@ -65,7 +65,7 @@ TEST(AfterEveryProblem, EachProblemDrawsAndJudgesAsOnItsOwn) {
                      std::to_string(before.problem) + ", seed " + std::to_string(seed));
         Session s(FuncPropUnit(), seed);
         RunProblem(s, before.problem);
-        const float previous = s.d.FMAESU;
+        const float previous = s.d.previous_draw;
         RunProblem(s, after.problem);
         CheckStart(s, after, previous);
         if (::testing::Test::HasFailure()) return;

@@ -65,7 +65,7 @@ TEST(Program, EveryProblemTakesItsExpectedAnswer) {
       const Scenario run =
           RunProgram("1" + std::to_string(k) + "{Enter}" + WaitKey(k) + KeysFor(first.d), clock);
       EXPECT_TRUE(run.Has("problem " + std::to_string(k)));
-      EXPECT_TRUE(run.Has("judge 2 " + first.d.SKAI_s));
+      EXPECT_TRUE(run.Has("judge 2 " + first.d.answer.expected));
       EXPECT_EQ(run.Count("judge "), 1);
     }
   }
@@ -82,7 +82,7 @@ TEST(Program, DomainsAreTypedWithTheInequalityKeysFromEitherSide) {
         c + "]X]" + a + "{Enter}" + minus_a + "<X<" + b + "{Enter}"}) {
     SCOPED_TRACE(typed);
     const Scenario run = RunProgram("14{Enter}" + typed);
-    EXPECT_TRUE(run.Has("judge 2 " + d.SKAI_s));
+    EXPECT_TRUE(run.Has("judge 2 " + d.answer.expected));
   }
   // The signs turned round without swapping the ends are wrong.
   const Scenario wrong =
@@ -96,8 +96,9 @@ TEST(Program, TheWholeAnswersMarkOfProblemFourCoversNeitherBlank) {
   for (const std::string clock : {"12:00:00", "08:15:42"}) {
     SCOPED_TRACE(clock);
     FirstDraw first(4, clock);
-    const Scenario run = RunProgram("14{Enter}9{Enter}" + first.d.TKAI_s[1][2] + "{Enter}", clock);
-    const int judged = run.IndexOf("judge 1 9" + first.d.TKAI_s[1][2]);
+    const Scenario run =
+        RunProgram("14{Enter}9{Enter}" + first.d.answer.blank_expected[1][2] + "{Enter}", clock);
+    const int judged = run.IndexOf("judge 1 9" + first.d.answer.blank_expected[1][2]);
     ASSERT_GE(judged, 0);
     float answer_right = 0, mark_left = 10000;
     for (int i = 0; i < static_cast<int>(run.trace.size()); ++i) {

@@ -27,7 +27,7 @@ void ForEveryDraw(const Draws& draws, const std::function<void(const Lesson&)>& 
   StartUntilEveryCase(
       draws.cases, 40000,
       [&] {
-        previous = lesson.d.FMAESU;
+        previous = lesson.d.previous_draw;
         lesson.Run(draws.problem);
         return std::vector<Case>{draws.case_of(lesson.d)};
       },
@@ -50,7 +50,7 @@ void CheckTypedAnswer(const Lesson& lesson, LastAnswer last_answer = LastAnswer:
   ASSERT_FALSE(solution.empty());
   if (last_answer == LastAnswer::CheckedByProblem) return;
   const std::string last = WithoutMarks(solution.back());
-  const std::string& expected = d.TKAI_s[1][d.KOTAE_SU];
+  const std::string& expected = d.answer.blank_expected[1][d.answer.blanks];
   EXPECT_EQ(last.substr(last.size() - std::min(last.size(), expected.size())), expected)
       << "the solution ends with " << solution.back();
 }
@@ -90,8 +90,8 @@ TEST(EveryDraw, Problems1And2AskForTheProductAsTheConstant) {
       const double product = NumbersIn(lesson.RenderedAt(64, 72))[0];
       EXPECT_EQ(product, lesson.d.T[1] * lesson.d.F[1]);
       const std::string constant = NumberText(static_cast<float>(product));
-      EXPECT_EQ(lesson.d.TKAI_s[1][1], "Y=" + constant + "/X");
-      EXPECT_EQ(lesson.d.TKAI_s[1][2], constant);
+      EXPECT_EQ(lesson.d.answer.blank_expected[1][1], "Y=" + constant + "/X");
+      EXPECT_EQ(lesson.d.answer.blank_expected[1][2], constant);
     });
   }
 }
@@ -114,9 +114,9 @@ TEST(EveryDraw, Problem3CompletesTheTableWithConstantProducts) {
     for (int k = 1; k <= 5; ++k) {
       const std::string& x = xs[static_cast<size_t>(blank_column[k - 1])];
       ASSERT_TRUE(IsNumber(x)) << x;
-      EXPECT_EQ(std::stod(x) * std::stod(d.TKAI_s[1][k]), a) << "blank " << k;
+      EXPECT_EQ(std::stod(x) * std::stod(d.answer.blank_expected[1][k]), a) << "blank " << k;
       // The worked solution fills the row under the table with the same values.
-      EXPECT_EQ(solved[static_cast<size_t>(blank_column[k - 1])], d.TKAI_s[1][k]);
+      EXPECT_EQ(solved[static_cast<size_t>(blank_column[k - 1])], d.answer.blank_expected[1][k]);
     }
   });
 }
@@ -136,11 +136,11 @@ TEST(EveryDraw, Problem4ReadsFactorsProductAndValueOffTheTable) {
     // y at x = 2 and 3 against y at x = 1: a half and a third.
     EXPECT_EQ(std::stod(ys[7]) / std::stod(ys[6]), 0.5);
     EXPECT_EQ(std::stod(ys[8]) * 3, std::stod(ys[6]));
-    EXPECT_EQ(d.TKAI_s[1][1], "1/2");
-    EXPECT_EQ(d.TKAI_s[1][2], "1/3");
-    EXPECT_EQ(std::stod(d.TKAI_s[1][3]), product);
+    EXPECT_EQ(d.answer.blank_expected[1][1], "1/2");
+    EXPECT_EQ(d.answer.blank_expected[1][2], "1/3");
+    EXPECT_EQ(std::stod(d.answer.blank_expected[1][3]), product);
     const double x = NumbersIn(lesson.RenderedAt(64, 180))[0];
-    EXPECT_EQ(x * std::stod(d.TKAI_s[1][4]), product);
+    EXPECT_EQ(x * std::stod(d.answer.blank_expected[1][4]), product);
   });
 }
 
@@ -174,7 +174,7 @@ TEST(EveryDraw, Problem5ClassifiesEveryShuffledTable) {
         quotients.insert(std::stod(ys[i]) / std::stod(xs[i]));
       }
       const int code = products.size() == 1 ? 1 : quotients.size() == 1 ? 2 : 3;
-      EXPECT_EQ(d.TKAI_s[1][j + 1], std::to_string(code)) << "table " << j + 1;
+      EXPECT_EQ(d.answer.blank_expected[1][j + 1], std::to_string(code)) << "table " << j + 1;
       EXPECT_EQ(lesson.RenderedAt(80, verdict_y[j]), std::string(named[j]) + verdict_of[code]);
     }
   });
@@ -198,7 +198,7 @@ TEST(EveryDraw, Problems6And7FindTheConstantFromOnePair) {
       const auto pair = NumbersIn(lesson.RenderedAt(64, 72));
       ASSERT_EQ(pair.size(), 2u);
       const std::string constant = NumberText(static_cast<float>(sign * pair[0] * pair[1]));
-      EXPECT_EQ(lesson.d.SKAI_s, "Y=" + constant + "/X");
+      EXPECT_EQ(lesson.d.answer.expected, "Y=" + constant + "/X");
     });
   }
 }
@@ -221,12 +221,12 @@ TEST(EveryDraw, Problem8GivesXInLowestTerms) {
     const auto pair = NumbersIn(lesson.RenderedAt(64, 72));
     ASSERT_EQ(pair.size(), 2u);
     const long constant = -std::lround(pair[0] * pair[1]);
-    EXPECT_EQ(d.TKAI_s[1][1], "Y=" + std::to_string(constant) + "/X");
+    EXPECT_EQ(d.answer.blank_expected[1][1], "Y=" + std::to_string(constant) + "/X");
     // "②Y=-wのときの..." : x = constant / (-w)
     const auto second = NumbersIn(lesson.RenderedAt(96, 99));
     ASSERT_EQ(second.size(), 1u);
     const long w = -std::lround(second[0]);
-    const std::string& x = d.TKAI_s[1][2];
+    const std::string& x = d.answer.blank_expected[1][2];
     const size_t bar = x.find('/');
     const long num = std::stol(x.substr(0, bar));
     const long den = bar == std::string::npos ? 1 : std::stol(x.substr(bar + 1));
@@ -327,7 +327,7 @@ TEST(EveryDraw, Problems13And14ReadTheConstantOffTheCurve) {
       ASSERT_EQ(curve.size(), 2u * 1001);
       const long a = std::lround(curve[500].first * curve[500].second);
       CheckCurve(lesson, static_cast<double>(a), 2 * 1001);
-      EXPECT_EQ(lesson.d.SKAI_s, "Y=" + std::to_string(a) + "/X");
+      EXPECT_EQ(lesson.d.answer.expected, "Y=" + std::to_string(a) + "/X");
       // The hint's point (3, y) lies on the curve.
       const auto point = NumbersIn(lesson.RenderedAt(80, 216));
       ASSERT_GE(point.size(), 2u);

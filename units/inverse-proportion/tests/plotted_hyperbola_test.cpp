@@ -36,7 +36,6 @@ TEST(PlottedHyperbola, APointOnTheYAxisIsNotOnTheCurveAndNoError) {
       };
       EXPECT_EQ(lesson.Run(problem), problem);
       EXPECT_EQ(lesson.Lines("judge "), std::vector<std::string>{"judge 1 " + Judged(points)});
-      EXPECT_EQ(lesson.d.AINP_s, "0111");
       EXPECT_EQ(lesson.Lines("error").size(), 0u);
       // The cross over the origin and the prompt; then the same problem starts again.
       EXPECT_EQ(lesson.Count("line 768 313 832 367 5 line solid"), 1);
@@ -103,7 +102,6 @@ TEST(PlottedHyperbola, TheStripKeepsTheFirstCheckAndCountsTheRightOne) {
   EXPECT_EQ(lesson.Lines("text 368 18 ").size(), 0u) << "the first-try mark was overwritten";
   EXPECT_EQ(lesson.Count("text 372 38 11 1 1 1"), 1);
   EXPECT_EQ(d.SFU[9], 1);
-  EXPECT_EQ(d.JAKAI3, 1);
 }
 
 // Keys pressed together: the extra ones at the fourth point, at the pause after a wrong check and

@@ -30,7 +30,7 @@ void TypeThreeWrong(Lesson& lesson) {
     lesson.pupil.Type("{Space}");
     wrong = "0{Enter}";
   } else {
-    for (int k = 1; k <= d.KOTAE_SU; ++k) wrong += "0{Enter}";
+    for (int k = 1; k <= d.answer.blanks; ++k) wrong += "0{Enter}";
   }
   lesson.pupil.Type(wrong + "{Space}" + wrong + "{Space}" + wrong);
 }
@@ -51,12 +51,12 @@ void CheckProblemAfter(int before, Before how, int k) {
   Drill& d = lesson.d;
   if (how == Before::ThreeWrong) lesson.at_start = TypeThreeWrong;
   lesson.Run(before);
-  const float previous = d.FMAESU;
+  const float previous = d.previous_draw;
   lesson.at_start = [](Lesson& l) { l.pupil.Type(RightKeys(l.d)); };
 
   const int next = lesson.Run(k);
   EXPECT_NE(RedrawValue(d, k), previous);
-  EXPECT_EQ(d.FMAESU, RedrawValue(d, k));
+  EXPECT_EQ(d.previous_draw, RedrawValue(d, k));
   const auto judged = lesson.Lines("judge ");
   ASSERT_EQ(judged.size(), 1u);
   const float cell = ResultsCellLeft(k);
@@ -76,9 +76,10 @@ void CheckProblemAfter(int before, Before how, int k) {
       EXPECT_EQ(line.find(" 22 5 0"), std::string::npos) << line;
   } else {
     EXPECT_EQ(next, 0);
-    EXPECT_EQ(judged[0], "judge 2 " + d.SKAI_s);
-    EXPECT_EQ(
-        lesson.Count("circle " + NumberText(d.mark_x) + " " + NumberText(d.mark_y) + " 22 5 0"), 1);
+    EXPECT_EQ(judged[0], "judge 2 " + d.answer.expected);
+    int answer_circles = 0;
+    for (const auto& line : lesson.Lines("circle ")) answer_circles += line.ends_with(" 22 5 0");
+    EXPECT_EQ(answer_circles, 1);
   }
   if (k == 11 || k == 12) {
     EXPECT_TRUE(PromptRowsClear(d));
@@ -100,11 +101,11 @@ TEST(Sequence, EveryProblemAfterEveryOtherProblem) {
 TEST(Sequence, Problem8NeverRepeatsTheValueBeforeIt) {
   Lesson lesson(8);
   for (int start = 0; start < 400; ++start) {
-    const float previous = lesson.d.FMAESU;
+    const float previous = lesson.d.previous_draw;
     lesson.Run(8);
     ASSERT_NE(lesson.d.T[2], previous) << "start " << start;
     ASSERT_NE(lesson.d.F[2], lesson.d.F[3]);
-    ASSERT_EQ(lesson.d.FMAESU, lesson.d.T[2]);
+    ASSERT_EQ(lesson.d.previous_draw, lesson.d.T[2]);
   }
 }
 

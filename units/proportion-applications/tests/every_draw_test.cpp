@@ -29,7 +29,7 @@ void ForEveryDraw(const Draws& draws, const std::function<void(const Session&)>&
   StartUntilEveryCase(
       draws.cases, 20000,
       [&] {
-        previous = s.d.FMAESU;
+        previous = s.d.previous_draw;
         s.Run(draws.problem);
         return std::vector<Case>{draws.case_of(s.d)};
       },
@@ -40,13 +40,13 @@ void ForEveryDraw(const Draws& draws, const std::function<void(const Session&)>&
         // The worked solution names every blank's answer and ends with the last one.
         const auto solution = s.Solution();
         ASSERT_GE(solution.size(), 3u);
-        for (int k = 1; k <= d.KOTAE_SU; ++k) {
+        for (int k = 1; k <= d.answer.blanks; ++k) {
           bool named = false;
           for (const auto& text : solution)
-            named = named || text.find(d.TKAI_s[1][k]) != std::string::npos;
-          EXPECT_TRUE(named) << "the solution never shows " << d.TKAI_s[1][k];
+            named = named || text.find(d.answer.blank_expected[1][k]) != std::string::npos;
+          EXPECT_TRUE(named) << "the solution never shows " << d.answer.blank_expected[1][k];
         }
-        const std::string& last = d.TKAI_s[1][d.KOTAE_SU];
+        const std::string& last = d.answer.blank_expected[1][d.answer.blanks];
         bool at_end = false;
         for (size_t i = solution.size() - 3; i < solution.size(); ++i)
           at_end = at_end || solution[i].find(last) != std::string::npos;
@@ -83,7 +83,7 @@ TEST(EveryDraw, Problem1CountsTheNailsFromTheWeightsShown) {
     ASSERT_EQ(shown.size(), 3u);
     const double count = shown[0] * shown[1] / shown[2];
     EXPECT_EQ(count, std::floor(count));
-    EXPECT_EQ(std::stod(s.d.SKAI_s), count);
+    EXPECT_EQ(std::stod(s.d.answer.expected), count);
     // "X=W*ﾀ5/aﾀ=q*5=count"
     const auto worked = NumbersIn(s.RenderedAt(80, 504));
     ASSERT_EQ(worked.size(), 6u);
@@ -122,7 +122,7 @@ TEST(EveryDraw, Problem2ReadsThePricePerGramFromTheTable) {
     }
     const auto price = NumbersIn(s.RenderedAt(96, 99));
     ASSERT_EQ(price.size(), 1u);
-    EXPECT_EQ(std::stod(s.d.SKAI_s), price[0] / per_gram);
+    EXPECT_EQ(std::stod(s.d.answer.expected), price[0] / per_gram);
   });
 }
 
@@ -141,10 +141,10 @@ TEST(EveryDraw, Problem3GivesTheTimeInLowestTerms) {
     ASSERT_EQ(first.size(), 2u);
     ASSERT_EQ(second.size(), 1u);
     const long distance = std::lround(first[0] * first[1]), speed = std::lround(second[0]);
-    const auto [num, den] = Fraction(s.d.SKAI_s);
-    EXPECT_EQ(num * speed, distance * den) << s.d.SKAI_s;
-    EXPECT_EQ(std::gcd(num, den), 1) << s.d.SKAI_s;
-    EXPECT_NE(s.d.SKAI_s.find('/') != std::string::npos, den == 1) << s.d.SKAI_s;
+    const auto [num, den] = Fraction(s.d.answer.expected);
+    EXPECT_EQ(num * speed, distance * den) << s.d.answer.expected;
+    EXPECT_EQ(std::gcd(num, den), 1) << s.d.answer.expected;
+    EXPECT_NE(s.d.answer.expected.find('/') != std::string::npos, den == 1) << s.d.answer.expected;
   });
 }
 
@@ -164,7 +164,7 @@ TEST(EveryDraw, Problem4BalancesTheLever) {
     ASSERT_EQ(first.size(), 2u);
     ASSERT_EQ(second.size(), 1u);
     const double at_a = first[1], at_c = second[0];
-    EXPECT_EQ(std::stod(s.d.SKAI_s), first[0] * at_a / at_c) << s.d.SKAI_s;
+    EXPECT_EQ(std::stod(s.d.answer.expected), first[0] * at_a / at_c) << s.d.answer.expected;
     // Case 3 hangs three times the far weight at A, case 1 twice; cases 2 and 4 a part of it.
     const int which = static_cast<int>(s.d.T[1]);
     const double ratio = which == 1 ? 2 : which == 3 ? 3 : 1.0 / which;
@@ -201,9 +201,9 @@ void CheckWalk(const Session& s, const Walk& walk) {
   ASSERT_EQ(ends.size(), 2u);
   EXPECT_NEAR(ends[1].first, 0, 1e-3);
   EXPECT_NEAR(ends[1].second, 0, 1e-3);
-  const std::string& distance = d.TKAI_s[1][walk.distance_blank];
-  const std::string& minutes = d.TKAI_s[1][walk.time_blank];
-  const std::string& speed = d.TKAI_s[1][walk.speed_blank];
+  const std::string& distance = d.answer.blank_expected[1][walk.distance_blank];
+  const std::string& minutes = d.answer.blank_expected[1][walk.time_blank];
+  const std::string& speed = d.answer.blank_expected[1][walk.speed_blank];
   EXPECT_NEAR(std::stod(minutes), ends[0].first, 1e-2);
   EXPECT_NEAR(std::stod(distance), ends[0].second, 1e-1);
   EXPECT_EQ(minutes.find('.'), std::string::npos);
@@ -253,7 +253,7 @@ TEST(EveryDraw, Problem7DividesByTheSpeedWithItsReciprocal) {
     // "X=distance*ﾀq/pﾀ=minutes" with q/p the reciprocal of the speed p/q.
     const auto worked = NumbersIn(s.RenderedAt(80, 486));
     ASSERT_EQ(worked.size(), 4u);
-    const auto [num, den] = Fraction(s.d.TKAI_s[1][2]);
+    const auto [num, den] = Fraction(s.d.answer.blank_expected[1][2]);
     EXPECT_EQ(worked[1], den);
     EXPECT_EQ(worked[2], num);
     EXPECT_EQ(worked[0] * worked[1] / worked[2], worked[3]);

@@ -35,7 +35,7 @@ TEST(Program, EveryProblemTakesItsExpectedAnswer) {
       const Scenario run =
           RunProgram("1" + std::to_string(k) + "{Enter}" + KeysFor(first.d), clock);
       EXPECT_TRUE(run.Has("problem " + std::to_string(k)));
-      EXPECT_TRUE(run.Has("judge 2 " + first.d.SKAI_s));
+      EXPECT_TRUE(run.Has("judge 2 " + first.d.answer.expected));
       EXPECT_EQ(run.Count("judge "), 1);
     }
   }
@@ -49,7 +49,7 @@ TEST(Program, ThreeWrongAnswersShowTheWorkedAnswer) {
     // An answer with the text of the first number (e.g. "-12,12") is no alternative answer.
     const std::string near_miss = "-" + d.T_s[1] + "," + d.T_s[1];
     std::string wrong;
-    for (int blank = 1; blank <= d.KOTAE_SU; ++blank)
+    for (int blank = 1; blank <= d.answer.blanks; ++blank)
       wrong += (blank == 1 ? near_miss : "1") + "{Enter}";
     const Scenario run = RunProgram(
         "1" + std::to_string(k) + "{Enter}" + wrong + "{Space}" + wrong + "{Space}" + wrong,
@@ -61,7 +61,7 @@ TEST(Program, ThreeWrongAnswersShowTheWorkedAnswer) {
     for (const auto& line : run.trace)
       if (line.rfind("render ", 0) == 0) renders.push_back(line);
     ASSERT_GE(renders.size(), 3u);
-    const std::string& last = d.TKAI_s[1][d.KOTAE_SU];
+    const std::string& last = d.answer.blank_expected[1][d.answer.blanks];
     bool shown = false;
     for (size_t i = renders.size() - 3; i < renders.size(); ++i)
       shown = shown || renders[i].find(last) != std::string::npos;

@@ -26,17 +26,16 @@ TEST(RandomWhole, StaysWithinItsRangeAtBothEndsOfTheRandomNumbers) {
 TEST(AnswerSetUp, JoinsTheBlanksAndClearsWhatAProblemDoesNotName) {
   Session s(PropApplyUnit(), 1);
   Drill& d = s.d;
-  for (int k = 0; k <= 5; ++k) d.TANI_s[k] = "old";
-  d.TKAI_s[2][3] = "old";
+  for (int k = 0; k <= 5; ++k) d.answer.units[k] = "old";
+  d.answer.blank_expected[2][3] = "old";
   SetUpAnswer(d, {.TANI_s = {" ① ", "ｍ　②", "分後"}, .expected = {"4000", "50", "250/3"}});
-  EXPECT_EQ(d.KOTAE_SU, 3);
-  EXPECT_EQ(d.KOTAE_SU1, 3);
-  EXPECT_EQ(d.SKAI_s, "400050250/3");
-  EXPECT_EQ(d.TANI_s[2], "分後");
-  EXPECT_EQ(d.TANI_s[3], "");
-  EXPECT_EQ(d.TKAI_s[2][3], "");
-  EXPECT_EQ(d.TKAI1_s, "");
-  EXPECT_EQ(d.TKAI2_s, "");
+  EXPECT_EQ(d.answer.blanks, 3);
+  EXPECT_EQ(d.answer.expected, "400050250/3");
+  EXPECT_EQ(d.answer.units[2], "分後");
+  EXPECT_EQ(d.answer.units[3], "");
+  EXPECT_EQ(d.answer.blank_expected[2][3], "");
+  EXPECT_EQ(d.answer.alternative1, "");
+  EXPECT_EQ(d.answer.alternative2, "");
   EXPECT_THROW(SetUpAnswer(d, {.TANI_s = {}, .expected = {}}), std::logic_error);
 }
 

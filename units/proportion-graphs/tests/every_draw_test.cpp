@@ -27,7 +27,7 @@ void ForEveryDraw(const Draws& draws, const std::function<void(const Pupil&)>& c
   StartUntilEveryCase(
       draws.cases, 3000,
       [&] {
-        previous = pupil.d.FMAESU;
+        previous = pupil.d.previous_draw;
         next = pupil.Run(draws.problem);
         return draws.cases_of(pupil.d);
       },
@@ -45,8 +45,8 @@ void ForEveryDraw(const Draws& draws, const std::function<void(const Pupil&)>& c
           EXPECT_EQ(next.problem, draws.problem + 1);
         } else {
           EXPECT_EQ(next.kind, Handoff::Kind::AttemptLoop);
-          EXPECT_EQ(d.TKAI1_s, "");
-          EXPECT_EQ(d.TKAI2_s, "");
+          EXPECT_EQ(d.answer.alternative1, "");
+          EXPECT_EQ(d.answer.alternative2, "");
         }
         check(pupil);
       });
@@ -150,7 +150,7 @@ TEST(EveryDraw, Problem2AsksForTheCoordinatesOfThePlottedPoints) {
   ForEveryDraw(FourPoints(2), [](const Pupil& p) {
     const Drill& d = p.d;
     OnePointInEachQuadrant(d);
-    EXPECT_EQ(d.SKAI_s,
+    EXPECT_EQ(d.answer.expected,
               Coordinates(d, 1) + Coordinates(d, 2) + Coordinates(d, 3) + Coordinates(d, 4));
     EXPECT_EQ(p.Solution().at(1), "Ａの座標は、" + Coordinates(d, 1));
     SolutionEndsWith(p, "Ｄ" + Coordinates(d, 4));
@@ -232,7 +232,7 @@ void CheckDrawnGraph(const Pupil& p) {
   const std::string formula = RendersAt(p.trace, "80", "108").at(0);
   const auto [num, den] = Pupil::FormulaConstant(formula);
   GraphThroughOriginWith(p, static_cast<double>(num) / static_cast<double>(den), formula);
-  EXPECT_EQ(p.d.SKAI_s, "1");
+  EXPECT_EQ(p.d.answer.expected, "1");
   EXPECT_TRUE(p.Has("judge 2 1"));
   EXPECT_EQ(RendersAt(p.trace, "368", "500").at(0), "正解なら１を、間違いなら０を入力");
   const auto named = Integers(RendersAt(p.trace, "80", "180").at(0));
@@ -273,7 +273,7 @@ void CheckLineEquation(const Pupil& p) {
   EXPECT_EQ(named[0], den);
   EXPECT_EQ(named[1], num);
   // The expected text without the stacked fraction's marks: "Y=-2/3X" shows as "Y=-ﾀ2/3ﾀX".
-  SolutionEndsWith(p, p.d.SKAI_s);
+  SolutionEndsWith(p, p.d.answer.expected);
 }
 
 TEST(EveryDraw, Problem12AsksForAPositiveWholeConstant) {
@@ -281,14 +281,14 @@ TEST(EveryDraw, Problem12AsksForAPositiveWholeConstant) {
                [](const Pupil& p) {
                  CheckLineEquation(p);
                  // Y=X for a = 1, never Y=1X.
-                 EXPECT_EQ(p.d.SKAI_s, p.d.T[1] == 1 ? "Y=X" : "Y=" + p.d.T_s[1] + "X");
+                 EXPECT_EQ(p.d.answer.expected, p.d.T[1] == 1 ? "Y=X" : "Y=" + p.d.T_s[1] + "X");
                });
 }
 TEST(EveryDraw, Problem13AsksForANegativeWholeConstant) {
   ForEveryDraw({13, Wholes(-5, -1), [](const Drill& d) { return One({d.T[1]}); }},
                [](const Pupil& p) {
                  CheckLineEquation(p);
-                 EXPECT_EQ(p.d.SKAI_s, p.d.T[1] == -1 ? "Y=-X" : "Y=" + p.d.T_s[1] + "X");
+                 EXPECT_EQ(p.d.answer.expected, p.d.T[1] == -1 ? "Y=-X" : "Y=" + p.d.T_s[1] + "X");
                });
 }
 TEST(EveryDraw, Problem14AsksForAPositiveFraction) {
@@ -305,7 +305,7 @@ TEST(EveryDraw, Problem15AsksForANegativeFraction) {
                 }},
                [](const Pupil& p) {
                  CheckLineEquation(p);
-                 EXPECT_TRUE(p.d.SKAI_s.starts_with("Y=-")) << p.d.SKAI_s;
+                 EXPECT_TRUE(p.d.answer.expected.starts_with("Y=-")) << p.d.answer.expected;
                });
 }
 
@@ -381,8 +381,9 @@ TEST(EveryDraw, Problem19AsksForTheFormulaAndDomainOfTheDrawnLine) {
                 }},
                [](const Pupil& p) {
                  const Drill& d = p.d;
-                 EXPECT_EQ(d.TKAI_s[1][1], d.T[1] == -1 ? "Y=-X" : "Y=" + d.T_s[1] + "X");
-                 SolutionEndsWith(p, d.TKAI_s[1][2]);
+                 EXPECT_EQ(d.answer.blank_expected[1][1],
+                           d.T[1] == -1 ? "Y=-X" : "Y=" + d.T_s[1] + "X");
+                 SolutionEndsWith(p, d.answer.blank_expected[1][2]);
                  EXPECT_EQ(SolidLines(p.trace, 5).size(), 1u);
                });
 }
