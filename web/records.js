@@ -185,6 +185,13 @@
     const sheetButton = document.getElementById('sheet-button');
     const panel = document.getElementById('sheet-panel');
     if (!program || !sheetButton || !panel) return;
+    // The browser opens the page's storage at its first use, which takes a while: opened now,
+    // while the module still downloads, the drill's first look for a kept session does not wait.
+    try {
+      localStorage.getItem(sessionKey(program));
+    } catch (error) {
+      // Storage refused: the drill starts a new session.
+    }
     sheetButton.addEventListener('click', () => {
       if (panel.hidden) {
         panel.hidden = false;
@@ -204,10 +211,13 @@
   setUpProgramPage();
 
   // The service worker keeps the site for use without a network (not for pages opened as files).
-  // It starts once the page has loaded, so that the module it keeps is already at hand.
+  // Keeping the site fetches every file again: on a program's page it starts once the drill has
+  // shown its first frame, so that it neither slows the opening nor fetches the module twice;
+  // elsewhere once the page has loaded.
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
     const register = () => navigator.serviceWorker.register('sw.js').catch(() => {});
-    if (document.readyState === 'complete') register();
+    if (window.Module && window.Module.program) window.addEventListener('drill-shown', () => setTimeout(register, 0), { once: true });
+    else if (document.readyState === 'complete') register();
     else window.addEventListener('load', register);
   }
 })();

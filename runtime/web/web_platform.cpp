@@ -26,6 +26,11 @@ using std::chrono::milliseconds;
 // compare the whole surface with what it shows (a few milliseconds of WebAssembly each time).
 constexpr milliseconds kLongWait{1000};
 
+// Rows are converted and put on the canvas a band at a time, through one small buffer used again
+// for every band: a whole screen's worth of memory, touched for the first time, cost the first
+// frame tens of milliseconds.
+constexpr int kBandRows = 50;
+
 // clang-format off
 // Sends typed and composed text to the drill. Printable characters come from the page"s hidden
 // text field rather than from key-down events, so the keyboard layout and an input method are
@@ -93,11 +98,14 @@ EM_JS(void, WakeFromInput, (), {
   if (Module["drillWake"]) Module["drillWake"]();
 });
 
-// Puts rows first .. first + count - 1 of the frame on the canvas; the rest stands as it was.
-EM_JS(void, PutFrame, (const void* rgba, int width, int height, int first, int count), {
-  const canvas = Module["canvas"];
-  const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-  canvas.getContext("2d").putImageData(new ImageData(bytes, width, height), 0, 0, 0, first, width, count);
+// Puts `count` rows of pixels on the canvas from row `first` on; the rest stands as it was.
+EM_JS(void, PutRows, (const void* rgba, int width, int first, int count), {
+  const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * count * 4);
+  Module["canvas"].getContext("2d").putImageData(new ImageData(bytes, width, count), 0, first);
+});
+
+// Tells the page that a frame is complete on the canvas.
+EM_JS(void, FrameShown, (), {
   if (Module["onFrame"]) Module["onFrame"]();
 });
 
@@ -167,7 +175,7 @@ EM_BOOL OnKeyDown(int /*type*/, const EmscriptenKeyboardEvent* event, void* plat
 }  // namespace
 
 WebPlatform::WebPlatform(std::string fixed_clock)
-    : rgba_(static_cast<size_t>(kSurfaceWidth) * kSurfaceHeight),
+    : rgba_(static_cast<size_t>(kSurfaceWidth) * kBandRows),
       fixed_clock_(std::move(fixed_clock)),
       pace_(kLongWait) {
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_FALSE, OnKeyDown);
@@ -239,13 +247,16 @@ void WebPlatform::Present(const Surface& surface) {
   // Only the rows that changed are converted and put on the canvas: a blinking caret costs a few
   // rows, not the whole screen.
   const PresentGate::Rows rows = gate_.changed();
-  const std::span<std::uint32_t> band(
-      rgba_.data() + static_cast<size_t>(rows.first) * kSurfaceWidth,
-      static_cast<size_t>(rows.count) * kSurfaceWidth);
-  ToArgbRows(surface, rows.first, rows.count, band);
-  // The canvas takes bytes R, G, B, A: in a little-endian word that is 0xAABBGGRR.
-  for (std::uint32_t& v : band) v = (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
-  PutFrame(rgba_.data(), kSurfaceWidth, kSurfaceHeight, rows.first, rows.count);
+  const int end = rows.first + rows.count;
+  for (int first = rows.first; first < end; first += kBandRows) {
+    const int count = std::min(kBandRows, end - first);
+    const std::span<std::uint32_t> band(rgba_.data(), static_cast<size_t>(count) * kSurfaceWidth);
+    ToArgbRows(surface, first, count, band);
+    // The canvas takes bytes R, G, B, A: in a little-endian word that is 0xAABBGGRR.
+    for (std::uint32_t& v : band) v = (v & 0xFF00FF00u) | ((v >> 16) & 0xFFu) | ((v & 0xFFu) << 16);
+    PutRows(rgba_.data(), kSurfaceWidth, first, count);
+  }
+  FrameShown();
 }
 
 std::string WebPlatform::ClockText() {

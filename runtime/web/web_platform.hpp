@@ -45,7 +45,7 @@ class WebPlatform : public Platform {
   KeyInput input_;
   PresentGate gate_{std::chrono::milliseconds(16)};
   std::deque<KeyPress> pending_;
-  std::vector<std::uint32_t> rgba_;
+  std::vector<std::uint32_t> rgba_;  // one band of the canvas's pixels
   std::string fixed_clock_;
   IdlePace pace_;
   bool closed_ = false;

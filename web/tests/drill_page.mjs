@@ -18,15 +18,17 @@ const types = {
 
 // Serves the site folder as any static web server would, on a free port of 127.0.0.1, sending
 // the build's brotli or gzip copy of a file to a browser that takes it. While `offline.on` is
-// set, it answers nothing but errors, as a school's line that is down.
+// set, it answers nothing but errors, as a school's line that is down. `contentTypes` may be
+// changed, as a server that does not know a kind of file.
 export async function serveSite() {
   const offline = { on: false };
+  const contentTypes = { ...types };
   const traffic = { bytes: 0, requests: 0 };  // what the server sent, bodies only
   const replaced = new Map();  // path -> text served instead of the file (a newer site)
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     if (!offline.on && replaced.has(name)) {
-      response.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'text/plain' });
+      response.writeHead(200, { 'Content-Type': contentTypes[path.extname(name)] || 'text/plain' });
       response.end(replaced.get(name));
       return;
     }
@@ -46,7 +48,7 @@ export async function serveSite() {
       return;
     }
     const headers = {
-      'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+      'Content-Type': contentTypes[path.extname(file)] || 'application/octet-stream',
       'Last-Modified': modified.toUTCString(),
     };
     const accepted = request.headers['accept-encoding'] || '';
@@ -65,7 +67,9 @@ export async function serveSite() {
     fs.createReadStream(body).pipe(response);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { server, offline, traffic, replaced, base: `http://127.0.0.1:${server.address().port}` };
+  return {
+    server, offline, traffic, replaced, contentTypes, base: `http://127.0.0.1:${server.address().port}`,
+  };
 }
 
 // Debian's Chromium, never a downloaded one, with a fresh profile.

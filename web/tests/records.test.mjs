@@ -1,7 +1,7 @@
 // Kept progress, the results sheet, the installed and offline site in headless Chromium: a reload
 // in the middle of a session brings the strip back, leaving mid-problem asks first, the sheet's
-// CSV after a scripted session is the headless runner's byte for byte, and after one visit every
-// program opens with the network off.
+// CSV after a scripted session is the headless runner's byte for byte, and after one visit to a
+// program every program opens with the network off.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -129,19 +129,24 @@ test('the sheet button stands beside the drawing, and the sheet prints on one A4
   await page.close();
 });
 
-test('after one visit the site installs and every program opens with the network off', async () => {
-  const page = await browser.context.newPage();
-  await page.goto(`${site.base}/index.html`);
-  await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
-  const cdp = await browser.context.newCDPSession(page);
+test('after one visit to a program the site installs and every program opens with the network off', async () => {
+  // A fresh profile whose one visit is a program's page, as a pupil following a link to it.
+  const fresh = await launchBrowser();
+  const { page } = await openProgram(fresh.context, programUrl('inverse-prop'));
+  const installed = await page.evaluate(() => Promise.race([
+    navigator.serviceWorker.ready.then(() => true),
+    new Promise((resolve) => setTimeout(() => resolve(false), 30000)),
+  ]));
+  assert.ok(installed, 'the service worker was not installed');
+  const cdp = await fresh.context.newCDPSession(page);
   const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
   assert.deepEqual(installabilityErrors, []);
 
   site.offline.on = true;
-  await browser.context.setOffline(true);
+  await fresh.context.setOffline(true);
   try {
     for (const program of programs) {
-      const { page: opened, errors } = await openProgram(browser.context, programUrl(program));
+      const { page: opened, errors } = await openProgram(fresh.context, programUrl(program));
       const { count } = difference(await canvasRgb(opened), reference(program, clock, '').rgb);
       assert.equal(count, 0, `${program} differs from drill-run's menu`);
       assert.deepEqual(errors, []);
@@ -149,9 +154,8 @@ test('after one visit the site installs and every program opens with the network
     }
   } finally {
     site.offline.on = false;
-    await browser.context.setOffline(false);
+    await fresh.close();
   }
-  await page.close();
 });
 
 test('a newer site on the server replaces the kept one at the next visit', async () => {

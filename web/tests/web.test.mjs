@@ -1,6 +1,6 @@
 // The four programs in headless Chromium: menus, a typed answer with a fraction, input-method
 // text and compositions, keys kept from the browser, point entry, the end notice and the site
-// opened as files.
+// opened as files, and served without the WebAssembly type.
 // Every picture is compared pixel for pixel with the headless runner's after the same keys.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -175,4 +175,18 @@ test('the site works opened as files', async () => {
   await assertSameAsHeadless(page, 'prop-apply', '');
   assert.deepEqual(errors, []);
   await page.close();
+});
+
+test('a server that sends the WebAssembly file as plain bytes still runs the programs', async () => {
+  // A fresh profile: nothing kept from the visits above answers in the server's place.
+  const fresh = await launchBrowser();
+  site.contentTypes['.wasm'] = 'application/octet-stream';
+  try {
+    const { page, errors } = await openProgram(fresh.context, programUrl('func-prop'));
+    await assertSameAsHeadless(page, 'func-prop', '');
+    assert.deepEqual(errors, []);
+  } finally {
+    site.contentTypes['.wasm'] = 'application/wasm';
+    await fresh.close();
+  }
 });
