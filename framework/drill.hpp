@@ -28,7 +28,7 @@ class Array {
   std::array<T, Bound + 1> items_{};
 };
 
-// The same with a bound set at run time (SFU, bounded by the unit's problem count).
+// The same with a bound set at run time (per problem, bounded by the unit's problem count).
 template <typename T>
 class DynamicArray {
  public:
@@ -67,9 +67,8 @@ struct AnswerContract {
 
 struct Drill {
   // The problem count and the per-problem arrays come from the unit's table.
-  Drill(Runtime& runtime, const UnitDefinition& unit)
-      : rt(runtime), unit(unit) {
-    SFU.Create(unit.ProblemCount());
+  Drill(Runtime& runtime, const UnitDefinition& unit) : rt(runtime), unit(unit) {
+    completed.Create(unit.ProblemCount());
     first_try_written.Create(unit.ProblemCount());
     record = NewSessionRecord(unit.program, unit.title, unit.ProblemCount());
   }
@@ -77,17 +76,19 @@ struct Drill {
   Runtime& rt;
   const UnitDefinition& unit;
 
-  // Problem arrays.
+  // The current problem's parameters and their texts, indexed as the problem's statement does.
   Array<std::string, 40> F_s, T_s;
   Array<float, 40> F, T;
-  DynamicArray<float> SFU;
-  DynamicArray<float> first_try_written;  // 1 once problem k's first-try mark is in the strip
-  Array<std::string, 10> KKAI_s;
 
-  // Sequencer.
-  int IM = 0;
-  int FMIRU = 0, MIRU = 0;
-  int JALKAI = 0;
+  // The results strip of the series.
+  DynamicArray<float> completed;          // 1 once problem k was worked through in this series
+  DynamicArray<float> first_try_written;  // 1 once problem k's first-try mark is in the strip
+
+  // The sequence of problems.
+  int problem = 0;       // the problem running now: its slot in the unit's table
+  bool looking = false;  // the look-at-problems mode: problems are shown, not asked
+  int look_next = 0;     // the problem that mode shows next
+  int series_count = 0;  // practice series begun in this session, shown left of the strip
 
   // The session's record for the teacher, reported to the platform's keeper as it changes.
   SessionRecord record;
@@ -95,21 +96,12 @@ struct Drill {
   // goes on with its series instead of starting a new one.
   bool taking_up_series = false;
 
-  // Number entry: the digits typed so far and the key just read.
-  std::string AINP_s, I_s;
-
-  // The renderer takes its pen and root state as arguments; these remain for other parts: AA_s
-  // the point text ParsePointText reads, A_s ReadNumber's line and NumberTextStep's exponent-code
-  // form, B_s and C_s NumberTextStep's working texts.
-  std::string AA_s, A_s, B_s, C_s;
-  // The answer editor's cursor (ReadNumber echoes from there too) and its open root (the number
-  // of a RootState, recorded with each item the editor draws).
-  float X = 0, Y = 0;
-  int NROOT = 0;
-  int HABA = 1;  // the hyperbola's step count
-
-  // Number entry.
-  float XX = 0;
+  // The answer editor's cursor, and the root it has open (a RootState's number, recorded with
+  // each item the editor draws).
+  float cursor_x = 0, cursor_y = 0;
+  int open_root = 0;
+  // What the pupil typed in each blank of the current problem's last answer.
+  Array<std::string, 10> blank_answers;
 
   // Problems.
   // The value that decided the last draw of a problem, so that the next draw differs from it.

@@ -43,8 +43,8 @@ void AnswerEditor::DrawAnswerLine() {
   Drill& d = d_;
   line_x_ = answer_.line_x;
   line_y_ = answer_.line_y;
-  d.X = line_x_ + kCell;
-  d.Y = line_y_;
+  d.cursor_x = line_x_ + kCell;
+  d.cursor_y = line_y_;
   // A cleared attempt may have drawn beyond the usual area (a long second blank, a tall root):
   // all of it goes.
   EraseAll(finished_);
@@ -63,12 +63,13 @@ EnterResult AnswerEditor::CompleteBlank() {
   Drill& d = d_;
   const int k = answer_.blanks - blanks_left_ + 1;
   // Where the blank's text ended: its mark goes there.
-  const float end_x = d.X, end_y = d.Y;
+  const float end_x = d.cursor_x, end_y = d.cursor_y;
   // A blank is finished only with no root open.
   RootState root = RootState::None;
-  d.X = RenderText(d.rt, {d.X, d.Y, editor::kAnswerColour}, answer_.units[k], root).x;
-  NoteReach(d.X);
-  d.KKAI_s[k] = StripRootEnds(typed_);
+  d.cursor_x =
+      RenderText(d.rt, {d.cursor_x, d.cursor_y, editor::kAnswerColour}, answer_.units[k], root).x;
+  NoteReach(d.cursor_x);
+  d.blank_answers[k] = StripRootEnds(typed_);
   typed_.clear();
   finished_.insert(finished_.end(), blank_.begin(), blank_.end());
   blank_.clear();
@@ -77,10 +78,10 @@ EnterResult AnswerEditor::CompleteBlank() {
     // Every blank of a several-blank answer is marked on the spot; a second accepted form is
     // stored as the canonical one, so the whole answer is judged in one form only.
     Item mark;
-    if (IsAccepted(d.KKAI_s[k], answer_.blank_expected[1][k]) ||
-        IsAccepted(d.KKAI_s[k], answer_.blank_expected[2][k])) {
+    if (IsAccepted(d.blank_answers[k], answer_.blank_expected[1][k]) ||
+        IsAccepted(d.blank_answers[k], answer_.blank_expected[2][k])) {
       mark.kind = Item::Kind::RightMark;
-      d.KKAI_s[k] = answer_.blank_expected[1][k];
+      d.blank_answers[k] = answer_.blank_expected[1][k];
     } else {
       mark.kind = Item::Kind::WrongMark;
     }
@@ -92,16 +93,16 @@ EnterResult AnswerEditor::CompleteBlank() {
   }
 
   if (blanks_left_ <= 1) {
-    line_end_ = d.X;
+    line_end_ = d.cursor_x;
     for (const Item& item : finished_) line_end_ = std::max(line_end_, item.area.right);
     typed_.clear();
-    for (int i = 1; i <= 5; ++i) typed_ += d.KKAI_s[i];
+    for (int i = 1; i <= 5; ++i) typed_ += d.blank_answers[i];
     return EnterResult::AnswerDone;
   }
   blanks_left_ -= 1;
   // The next blank starts right after the unit text, on the same row.
-  line_x_ = d.X;
-  line_y_ = d.Y;
+  line_x_ = d.cursor_x;
+  line_y_ = d.cursor_y;
   blank_start_ = line_x_;
   blank_reach_ = line_x_;
   return EnterResult::GoOn;

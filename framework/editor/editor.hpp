@@ -17,7 +17,7 @@ struct AnswerOutcome {
 // One attempt: draws the answer line, lets the pupil type every blank and judges the answer
 // against the contract; traces "judge 2 TEXT" (right) or "judge 1 TEXT" (wrong). The line erases
 // as far as `previous_reach`, where the attempt before it drew to (0 for none). Each blank's text
-// is left in KKAI_s.
+// is left in blank_answers.
 AnswerOutcome AnswerEntry(Drill& d, const AnswerContract& answer, float previous_reach);
 
 // The judgement alone: the typed text loses its marks and blanks and is compared byte for byte

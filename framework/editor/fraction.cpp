@@ -13,17 +13,17 @@ void AnswerEditor::StartFraction() {
   Item bar;
   bar.kind = Item::Kind::ProvisionalBar;
   bar.code = std::string(kFractionMark) + kFractionMark + kFractionMark;
-  bar.x = d.X;
+  bar.x = d.cursor_x;
   bar.y = row_y_;
-  bar.nroot = d.NROOT;
+  bar.nroot = d.open_root;
   Draw(bar);
   bar_ = bar;
   denominator_.clear();
   numerator_.clear();
-  fraction_x_ = d.X;
+  fraction_x_ = d.cursor_x;
   denominator_text_.clear();
   mode_ = Mode::Denominator;
-  d.Y = row_y_ + 12;
+  d.cursor_y = row_y_ + 12;
 }
 
 void AnswerEditor::AcceptInPart() {
@@ -34,13 +34,13 @@ void AnswerEditor::AcceptInPart() {
   Item item;
   item.kind = Item::Kind::PartGlyph;
   item.code = key_;
-  item.x = d.X;
+  item.x = d.cursor_x;
   item.y = row;
-  item.nroot = d.NROOT;
+  item.nroot = d.open_root;
   Draw(item);
   // Inside a part every key takes one cell; the final setting spaces it properly.
-  d.X += kCell;
-  d.Y = row;
+  d.cursor_x += kCell;
+  d.cursor_y = row;
   if (in_denominator) {
     denominator_text_ += key_;
     denominator_.push_back(item);
@@ -53,11 +53,11 @@ void AnswerEditor::AcceptInPart() {
 void AnswerEditor::MoveToNumerator() {
   Drill& d = d_;
   denominator_text_ += kRootEndMark;
-  denominator_end_ = d.X;
+  denominator_end_ = d.cursor_x;
   numerator_text_.clear();
   mode_ = Mode::Numerator;
-  d.X = fraction_x_;
-  d.Y = row_y_ - 12;
+  d.cursor_x = fraction_x_;
+  d.cursor_y = row_y_ - 12;
 }
 
 void AnswerEditor::FinishFraction() {
@@ -78,20 +78,20 @@ void AnswerEditor::FinishFraction() {
   fraction.code = numerator_text_ + "/" + denominator_text_;
   fraction.x = fraction_x_;
   fraction.y = row_y_;
-  fraction.nroot = d.NROOT;
+  fraction.nroot = d.open_root;
   const float end = Draw(fraction);
   blank_.push_back(fraction);
   typed_ += std::string(kRootEndMark) + numerator_text_ + "/" + denominator_text_ + kRootEndMark;
-  d.X = end + kFractionGap;
-  d.Y = row_y_;
+  d.cursor_x = end + kFractionGap;
+  d.cursor_y = row_y_;
   mode_ = Mode::Normal;
 }
 
 void AnswerEditor::AbandonFraction() {
   Drill& d = d_;
   mode_ = Mode::Normal;
-  d.X = fraction_x_;
-  d.Y = row_y_;
+  d.cursor_x = fraction_x_;
+  d.cursor_y = row_y_;
   // Only the fraction's own pixels go: whatever was typed before it stays in the answer and on
   // the screen.
   Area erased{fraction_x_, row_y_, fraction_x_ + 3 * kCell, row_y_ + kCell};

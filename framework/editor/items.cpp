@@ -89,7 +89,7 @@ float AnswerEditor::Paint(const Item& item, int colour, RootState& root) {
 float AnswerEditor::Draw(Item& item) {
   RootState root = RootState::None;
   const float end = Paint(item, item.colour, root);
-  d_.NROOT = static_cast<int>(root);
+  d_.open_root = static_cast<int>(root);
   item.area = AreaOf(item, end);
   NoteReach(item.area.right);
   return end;
@@ -130,7 +130,7 @@ void AnswerEditor::Fill(const Area& area) {
 void AnswerEditor::EraseCursor() {
   Drill& d = d_;
   // The disc sits right of the last glyph; no glyph of the font reaches into it.
-  d.rt.DrawCircle(d.X + 8, d.Y + 8, 4, 0, CircleFill::Filled);
+  d.rt.DrawCircle(d.cursor_x + 8, d.cursor_y + 8, 4, 0, CircleFill::Filled);
 }
 
 void AnswerEditor::NoteReach(float right) {

@@ -41,22 +41,22 @@ bool IsOneOf(const std::string& key, std::string_view codes) {
 
 EditorEnd AnswerEditor::Run() {
   Drill& d = d_;
-  row_y_ = d.Y;
-  blank_start_ = d.X;
-  blank_reach_ = d.X;
+  row_y_ = d.cursor_y;
+  blank_start_ = d.cursor_x;
+  blank_reach_ = d.cursor_x;
   Restart();
   for (;;) {
-    if (d.X >= EntryLimit()) {
+    if (d.cursor_x >= EntryLimit()) {
       // The blank has run into the right margin: its text is thrown away and it starts again,
       // on its own row even when a fraction part was being typed.
       typed_.clear();
-      d.X = blank_start_;
-      d.Y = row_y_;
+      d.cursor_x = blank_start_;
+      d.cursor_y = row_y_;
       Restart();
       continue;
     }
-    d.rt.DrawCircle(d.X + 8, d.Y + 8, 4, kAnswerColour, CircleFill::Filled);
-    NoteReach(d.X + 13);
+    d.rt.DrawCircle(d.cursor_x + 8, d.cursor_y + 8, 4, kAnswerColour, CircleFill::Filled);
+    NoteReach(d.cursor_x + 13);
     key_ = d.rt.ReadKey();
     if (key_.empty()) {
       EraseCursor();
@@ -94,10 +94,10 @@ AnswerEditor::KeyAction AnswerEditor::Classify() {
   const std::string key = key_;
   if (key == kClearKey) return KeyAction::Clear;
   if (key == "S" && mode_ == Mode::Normal) return KeyAction::StartFraction;
-  if (key == "Q") d.NROOT = 11;
+  if (key == "Q") d.open_root = 11;
   if (key == "V") {
     // F11: a root sign tall enough for the fraction that follows.
-    d.NROOT = 22;
+    d.open_root = 22;
     key_.assign(1, 'Q');
   }
   if (key == kEnterKey) return KeyAction::Enter;
@@ -116,15 +116,15 @@ AnswerEditor::KeyAction AnswerEditor::Classify() {
 // The blank starts afresh: nothing typed, normal mode, no root, its area erased. X stays.
 void AnswerEditor::Restart() {
   Drill& d = d_;
-  row_y_ = d.Y;
-  d.NROOT = 0;
+  row_y_ = d.cursor_y;
+  d.open_root = 0;
   EraseAll(blank_);
   EraseFractionInProgress();
   const Area area{line_x_, line_y_ - 20, std::max(line_x_ + 480, blank_reach_), line_y_ + 54};
   Fill(area);
   // A mark of the blank before may reach into this one.
   RedrawAround(area);
-  blank_reach_ = d.X;
+  blank_reach_ = d.cursor_x;
   mode_ = Mode::Normal;
 }
 
@@ -140,13 +140,13 @@ void AnswerEditor::AcceptNormal() {
   Item item;
   item.kind = Item::Kind::Glyph;
   item.code = key_;
-  item.x = d.X;
+  item.x = d.cursor_x;
   item.y = row_y_;
-  item.nroot = d.NROOT;
+  item.nroot = d.open_root;
   const float end = Draw(item);
   blank_.push_back(item);
-  d.X = end;
-  d.Y = row_y_;
+  d.cursor_x = end;
+  d.cursor_y = row_y_;
   typed_ += key_;
 }
 
@@ -154,11 +154,11 @@ EnterResult AnswerEditor::HandleEnter() {
   Drill& d = d_;
   EraseCursor();
   if (mode_ == Mode::Normal && typed_.empty()) return EnterResult::GoOn;  // a blank is never empty
-  if (mode_ == Mode::Normal && d.NROOT == 0) return CompleteBlank();
-  if (d.NROOT == 1) {
-    d.NROOT = 0;  // the root ends; the text records nothing for it
-  } else if (mode_ == Mode::Normal && d.NROOT == 2) {
-    d.NROOT = 0;  // the tall root ends
+  if (mode_ == Mode::Normal && d.open_root == 0) return CompleteBlank();
+  if (d.open_root == 1) {
+    d.open_root = 0;  // the root ends; the text records nothing for it
+  } else if (mode_ == Mode::Normal && d.open_root == 2) {
+    d.open_root = 0;  // the tall root ends
   } else if (mode_ == Mode::Denominator) {
     MoveToNumerator();
   } else if (mode_ == Mode::Numerator) {

@@ -3,12 +3,12 @@
 
 namespace drill {
 
-void ErrorScreen(Drill& d, const std::string& why) {
-  if (d.rt.Tracing()) d.rt.Trace("error " + why);
-  d.rt.ClearScreen();
-  d.rt.DrawTextAt(288, 432, "エラーが発生しました。マウスで×をクリックして下さい。", 1, 1, 13);
+void ErrorScreen(Runtime& rt, const std::string& why) {
+  if (rt.Tracing()) rt.Trace("error " + why);
+  rt.ClearScreen();
+  rt.DrawTextAt(288, 432, "エラーが発生しました。マウスで×をクリックして下さい。", 1, 1, 13);
   // Keys have no effect any more; only closing the window (or the end of a key script) ends this.
-  for (;;) d.rt.ReadKey();
+  for (;;) rt.ReadKey();
 }
 
 }  // namespace drill

@@ -12,17 +12,16 @@
 namespace drill {
 
 // Shows the error message and stays until the window is closed (never returns normally).
-[[noreturn]] void ErrorScreen(Drill& d, const std::string& why);
-void FlushKeys(Drill& d);
+[[noreturn]] void ErrorScreen(Runtime& rt, const std::string& why);
 // Discards the keys typed ahead, then waits for a new key and returns it: a pause that a double
 // Enter or a held arrow key from before cannot skip.
-std::string WaitForFreshKey(Drill& d);
+std::string WaitForFreshKey(Runtime& rt);
 
 // What a tap or a click means while a wait lasts: the wait makes one for as long as it reads keys,
 // and the meaning before it comes back when it ends.
 class TapScope {
  public:
-  TapScope(Drill& d, Runtime::TapMeaning meaning);
+  TapScope(Runtime& rt, Runtime::TapMeaning meaning);
   ~TapScope();
   TapScope(const TapScope&) = delete;
   TapScope& operator=(const TapScope&) = delete;
@@ -48,7 +47,7 @@ Runtime::TapMeaning TapOnChoices(std::vector<TapChoice> choices);
 Runtime::TapMeaning TapOnNumberPrompt(const std::string& typed, std::vector<TapChoice> line);
 // A line ended by Enter, echoed from (x, y) with a blinking caret; Backspace clears it all. A tap
 // on the prompt's line (`prompt`) finishes it, as TapOnNumberPrompt says. Returns what was typed.
-std::string ReadNumber(Drill& d, float x, float y, std::vector<TapChoice> prompt);
+std::string ReadNumber(Runtime& rt, float x, float y, std::vector<TapChoice> prompt);
 // A tap anywhere on the drawing types `key` (a "press a key" prompt).
 Runtime::TapMeaning TapAnywhere(std::string key);
 // On the standard plane: a tap on a grid point the marker can reach moves the marker there with

@@ -4,24 +4,19 @@
 
 namespace drill {
 
-void FlushKeys(Drill& d) {
-  d.rt.FlushKeys();
-}
-
-std::string WaitForFreshKey(Drill& d) {
-  d.rt.FlushKeys();
-  const TapScope taps(d, TapAnywhere(" "));
+std::string WaitForFreshKey(Runtime& rt) {
+  rt.FlushKeys();
+  const TapScope taps(rt, TapAnywhere(" "));
   std::string key;
-  while ((key = d.rt.ReadKey()).empty()) {
+  while ((key = rt.ReadKey()).empty()) {
   }
   return key;
 }
 
-std::string ReadNumber(Drill& d, float x, float y, std::vector<TapChoice> prompt) {
-  auto& rt = d.rt;
+std::string ReadNumber(Runtime& rt, float x, float y, std::vector<TapChoice> prompt) {
   float caret_x = x;
   std::string typed;
-  const TapScope taps(d, TapOnNumberPrompt(typed, std::move(prompt)));
+  const TapScope taps(rt, TapOnNumberPrompt(typed, std::move(prompt)));
   for (;;) {
     // The caret blinks as fast as the keyboard is polled.
     rt.DrawCircle(caret_x + 8, y + 8, 4, 15, CircleFill::Filled);

@@ -17,7 +17,7 @@ constexpr int kAbove = 9, kBelow = 25;
 
 }  // namespace
 
-TapScope::TapScope(Drill& d, Runtime::TapMeaning meaning) : rt_(d.rt), outer_(d.rt.tap_meaning()) {
+TapScope::TapScope(Runtime& rt, Runtime::TapMeaning meaning) : rt_(rt), outer_(rt.tap_meaning()) {
   rt_.SetTapMeaning(std::move(meaning));
 }
 

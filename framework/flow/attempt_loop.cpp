@@ -48,11 +48,11 @@ AttemptResult AttemptLoop(Drill& d) {
   AnswerOutcome last;  // the attempt before this one
   MarkPlace mark;
   for (;;) {
-    if (d.FMIRU == 1) return AttemptResult::HandedBack;
+    if (d.looking) return AttemptResult::HandedBack;
     const AnswerContract& answer = d.answer;
-    d.X = answer.line_x;
-    d.Y = answer.line_y;
-    d.rt.DrawLine(d.X, d.Y - 9, d.X + 800, d.Y + 27, 0, Shape::Fill);
+    d.cursor_x = answer.line_x;
+    d.cursor_y = answer.line_y;
+    d.rt.DrawLine(d.cursor_x, d.cursor_y - 9, d.cursor_x + 800, d.cursor_y + 27, 0, Shape::Fill);
     // The mark after a long several-blank line may stand beyond what the answer line erases.
     if (attempt > 0 && answer.blanks > 1) EraseMark(d.rt, mark);
     attempt += 1;

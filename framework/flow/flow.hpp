@@ -19,7 +19,7 @@ void DrawBadgeAndFrame(Runtime& rt, int problem, const ProblemFrame& frame);
 // The texts of a problem's numbers 1..40 as the statement shows them ("12", "-3", "7.5").
 using NumberTextArray = Array<std::string, 40>;
 NumberTextArray NumberTexts(const Array<float, 40>& numbers);
-// Runs hint s (1..3) of problem IM.
+// Runs hint s (1..3) of the current problem.
 void ProblemStep(Drill& d, int s);
 // The Space prompt between a hint and the next attempt, under the answer line that starts at
 // (line_x, line_y).
@@ -34,10 +34,10 @@ float ResultsCellLeft(int k);
 // A problem's run count is a digit under its cell, one text cell high: rows 38 to 53.
 inline constexpr float kRunCountTop = 38;
 inline constexpr float kRunCountBottom = kRunCountTop + 15;
-// The first judgement of problem IM in a series writes its first-try mark; later ones never
-// overwrite it.
+// The first judgement of the current problem in a series writes its first-try mark; later ones
+// never overwrite it.
 void RecordFirstTry(Drill& d, Judgement judgement);
-// Problem IM was worked through: its run count grows (up to 9) and SFU(IM) = 1.
+// The current problem was worked through: its run count grows (up to 9) and it is completed.
 void RecordCompletion(Drill& d);
 // A problem that judges itself records its judgement of what the pupil gave (traced as
 // "judge 2 TEXT" or "judge 1 TEXT"): the first judgement of the problem in a series writes its
@@ -53,7 +53,7 @@ void DrawRunCount(Runtime& rt, int k, int count);
 
 enum class AttemptResult {
   HandedBack,  // look-at-problems mode: no answer was asked
-  Completed,   // the problem was worked through (SFU and the run count are written)
+  Completed,   // the problem was worked through (completed, and its run count written)
 };
 // Up to three attempts with marks and hints.
 AttemptResult AttemptLoop(Drill& d);

@@ -10,14 +10,14 @@ void PressSpacePrompt(Drill& d, float line_x, float line_y) {
   rt.DrawFilledBox(x, y, x + 168, y + 27, 13, 2);
   rt.DrawTextAt(568, 594, "スペース　キーを押す", 1, 1, 13);
   {
-    const TapScope taps(d, TapAnywhere(" "));
+    const TapScope taps(d.rt, TapAnywhere(" "));
     while (rt.ReadKey() != " ") {
     }
   }
   rt.DrawLine(x, y, x + 168, y + 27, 0, Shape::Fill);
   // Nothing else is erased here: blanking the text rows 22 and 23 would cut into the hint lines
   // drawn there, since text and drawings share one surface.
-  FlushKeys(d);
+  d.rt.FlushKeys();
 }
 
 }  // namespace drill

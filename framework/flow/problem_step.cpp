@@ -8,8 +8,9 @@ namespace drill {
 
 void ProblemStep(Drill& d, int s) {
   if (s < 1 || s > 3) throw std::out_of_range("no hint " + std::to_string(s));
-  const HintRoutine hint = d.unit.Problem(d.IM).hints[static_cast<size_t>(s - 1)];
-  if (hint == nullptr) throw std::logic_error("problem " + std::to_string(d.IM) + " has no hint");
+  const HintRoutine hint = d.unit.Problem(d.problem).hints[static_cast<size_t>(s - 1)];
+  if (hint == nullptr)
+    throw std::logic_error("problem " + std::to_string(d.problem) + " has no hint");
   hint(d);
 }
 

@@ -26,15 +26,15 @@ void DrawRunCount(Runtime& rt, int k, int count) {
 }
 
 void RecordFirstTry(Drill& d, Judgement judgement) {
-  if (d.first_try_written[d.IM] != 0) return;
-  DrawFirstTryMark(d.rt, d.IM, judgement);
-  d.first_try_written[d.IM] = 1;
+  if (d.first_try_written[d.problem] != 0) return;
+  DrawFirstTryMark(d.rt, d.problem, judgement);
+  d.first_try_written[d.problem] = 1;
   d.run_count = 0;
-  if (d.FMIRU != 0 || !d.record.Started()) return;
+  if (d.looking || !d.record.Started()) return;
   const FirstTry mark = judgement == Judgement::Right ? FirstTry::Right : FirstTry::Wrong;
-  ProblemRecord& whole = d.record.problems.at(static_cast<size_t>(d.IM - 1));
+  ProblemRecord& whole = d.record.problems.at(static_cast<size_t>(d.problem - 1));
   if (whole.first_try == FirstTry::None) whole.first_try = mark;
-  d.record.strip.at(static_cast<size_t>(d.IM - 1)) = {mark, 0};
+  d.record.strip.at(static_cast<size_t>(d.problem - 1)) = {mark, 0};
   KeepSessionRecord(d);
 }
 
@@ -42,11 +42,11 @@ void RecordCompletion(Drill& d) {
   d.run_count += 1;
   // The strip's cell holds one digit.
   if (d.run_count >= 10) d.run_count = 9;
-  DrawRunCount(d.rt, d.IM, d.run_count);
-  d.SFU[d.IM] = 1;
-  if (d.FMIRU != 0 || !d.record.Started()) return;
-  d.record.problems.at(static_cast<size_t>(d.IM - 1)).runs += 1;
-  d.record.strip.at(static_cast<size_t>(d.IM - 1)).runs = d.run_count;
+  DrawRunCount(d.rt, d.problem, d.run_count);
+  d.completed[d.problem] = 1;
+  if (d.looking || !d.record.Started()) return;
+  d.record.problems.at(static_cast<size_t>(d.problem - 1)).runs += 1;
+  d.record.strip.at(static_cast<size_t>(d.problem - 1)).runs = d.run_count;
   d.record.problem_in_progress = 0;
   KeepSessionRecord(d);
 }

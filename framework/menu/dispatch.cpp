@@ -13,9 +13,9 @@ Handoff StartProblem(Drill& d, int k) {
   if (routines.entry == nullptr)
     throw std::logic_error("problem " + std::to_string(k) + " is empty");
   if (d.rt.Tracing()) d.rt.Trace("problem " + std::to_string(k));
-  // The problem's number is its slot in the unit's table: the entry routine finds it in IM.
-  d.IM = k;
-  if (d.FMIRU == 0 && d.record.Started()) {
+  // The problem's number is its slot in the unit's table: the entry routine finds it in `problem`.
+  d.problem = k;
+  if (!d.looking && d.record.Started()) {
     d.record.problem_in_progress = k;
     KeepSessionRecord(d);
   }
@@ -33,7 +33,7 @@ Next RunProblem(Drill& d, int k) {
     case Handoff::Kind::Finished:
       break;
   }
-  if (d.FMIRU == 1) return LookPause(d);
+  if (d.looking) return LookPause(d);
   return EndOfProblemMenu(d);
 }
 

@@ -6,40 +6,39 @@
 namespace drill {
 
 Next LookAtProblems(Drill& d) {
-  d.FMIRU = 1;
-  d.MIRU = 1;
+  d.looking = true;
+  d.look_next = 1;
   d.rt.ClearScreen();
   d.rt.DrawTextAt(100, 80, "問題を見る", 2, 2, 15);
   return {Next::Stage::LookNext};
 }
 
 Next LookNext(Drill& d) {
-  FlushKeys(d);
-  if (d.MIRU > d.unit.ProblemCount()) {
-    d.FMIRU = 0;
+  d.rt.FlushKeys();
+  if (d.look_next > d.unit.ProblemCount()) {
+    d.looking = false;
     return {Next::Stage::MainMenu};
   }
-  return {Next::Stage::Problem, d.MIRU};
+  return {Next::Stage::Problem, d.look_next};
 }
 
 Next LookPause(Drill& d) {
-  FlushKeys(d);
-  EnterScreen(d);
-  d.MIRU += 1;
+  d.rt.FlushKeys();
+  EnterScreen(d.rt, d.unit.title);
+  d.look_next += 1;
   return {Next::Stage::LookNext};
 }
 
-void EnterScreen(Drill& d) {
-  auto& rt = d.rt;
+void EnterScreen(Runtime& rt, const std::string& title) {
   rt.DrawFilledBox(472, 531, 600, 567, 3, 8);
-  rt.DrawTextAt(16, 9, d.unit.title, 2, 2, 13);
+  rt.DrawTextAt(16, 9, title, 2, 2, 13);
   rt.DrawTextAt(480, 540, "Enterキーを押す", 1, 1, 13);
   {
-    const TapScope taps(d, TapAnywhere("\r"));
+    const TapScope taps(rt, TapAnywhere("\r"));
     while (rt.ReadKey() != "\r") {
     }
   }
-  FlushKeys(d);
+  rt.FlushKeys();
 }
 
 }  // namespace drill

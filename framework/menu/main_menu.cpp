@@ -36,7 +36,7 @@ Next MainMenu(Drill& d) {
   rt.DrawTextAt(288, 432, "実行途中で元に戻りたいときは、マウスで×をクリックする", 1, 1, 13);
   if (d.taking_up_series) DrawKeptStrip(d);
 
-  const TapScope taps(d, TapOnChoices(std::move(choices)));
+  const TapScope taps(d.rt, TapOnChoices(std::move(choices)));
   for (;;) {
     const std::string key = rt.ReadKey();
     if (key == "1") return {Next::Stage::PracticePrompt};
@@ -57,7 +57,7 @@ Next PracticeStart(Drill& d) {
   float start = 0;
   for (;;) {
     rt.DrawTextAt(288, 270, kPrompt, 1, 1, 13);
-    start = ToNumber(ReadNumber(d, kEntryX, kEntryY, ChoicesOfLine(288, 270, kPrompt, enter)));
+    start = ToNumber(ReadNumber(rt, kEntryX, kEntryY, ChoicesOfLine(288, 270, kPrompt, enter)));
     if (start >= 1 && start <= static_cast<float>(d.unit.ProblemCount())) break;
     // A refused entry is wiped before the next one is read at the same place, so the digits of
     // the two entries never stand on top of each other.
@@ -67,7 +67,7 @@ Next PracticeStart(Drill& d) {
   rt.DrawTextAt(0, 9, d.unit.title, 1, 1, 5);
   rt.MoveTextCursor(73, 1);
   rt.PrintText("分数→f.10,  √→f.1, π→f.6, 累乗→f.2～f.5, ≦≧→f.8,f.9, ±→f.7 ,√分数→f.11");
-  SeedFromClock(d);
+  SeedFromClock(d.rt);
   // A start number with a fractional part starts the whole problem below it.
   return {Next::Stage::SeriesStart, static_cast<int>(IntPart(start))};
 }

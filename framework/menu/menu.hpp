@@ -15,7 +15,8 @@ enum class RunResult { Ended, ErrorScreenShown };
 // out). The error trap around it shows the error screen on any run-time failure.
 RunResult RunDrill(Runtime& runtime, const UnitDefinition& unit);
 
-void SeedFromClock(Drill& d);
+// Seeds the random numbers from the clock: hours + minutes + seconds.
+void SeedFromClock(Runtime& rt);
 void DrawResultsStrip(Drill& d);
 // The strip of a kept session with its marks and counts.
 void DrawKeptStrip(Drill& d);
@@ -23,7 +24,8 @@ void DrawKeptStrip(Drill& d);
 void TakeUpKeptSession(Drill& d);
 // The pupil ended the program: the session's record is complete.
 void EndSession(Drill& d);
-void EnterScreen(Drill& d);
+// The look-at-problems pause: the title over the problem and a prompt until Enter.
+void EnterScreen(Runtime& rt, const std::string& title);
 
 // Runs problem k's entry routine (tracing "problem k") and hands back what it says comes next.
 Handoff StartProblem(Drill& d, int k);

@@ -15,9 +15,9 @@ constexpr std::array<const char*, 11> kFunctionKeys = {"Q", "W", "E", "R", "T", 
                                                        "I", "[", "]", "S", "V"};
 
 void StartUp(Drill& d) {
-  FlushKeys(d);
+  d.rt.FlushKeys();
   d.rt.ClearScreen();
-  SeedFromClock(d);
+  SeedFromClock(d.rt);
   for (int n = 1; n <= 11; ++n)
     d.rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
   TakeUpKeptSession(d);
@@ -65,18 +65,18 @@ RunResult RunDrill(Runtime& runtime, const UnitDefinition& unit) {
     why = "unknown error";
   }
   try {
-    ErrorScreen(d, why);
+    ErrorScreen(runtime, why);
   } catch (const StopRun&) {
   }
   return RunResult::ErrorScreenShown;
 }
 
-void SeedFromClock(Drill& d) {
+void SeedFromClock(Runtime& rt) {
   // Hours + minutes + seconds of "hh:mm:ss", so seeds lie between 0 and 141.
-  std::string clock = d.rt.ClockText();
+  std::string clock = rt.ClockText();
   float seed = ToNumber(LeftChars(clock, 2)) + ToNumber(MidChars(clock, 4, 2)) +
                ToNumber(RightChars(clock, 2));
-  d.rt.SeedRandom(static_cast<int>(seed));
+  rt.SeedRandom(static_cast<int>(seed));
 }
 
 }  // namespace drill

@@ -15,23 +15,23 @@ Next SeriesStart(Drill& d, int start) {
     for (int k = 1; k <= d.unit.ProblemCount(); ++k) {
       const ProblemRecord& cell = d.record.strip.at(static_cast<size_t>(k - 1));
       d.first_try_written[k] = cell.first_try == FirstTry::None ? 0 : 1;
-      d.SFU[k] = cell.runs > 0 ? 1 : 0;
+      d.completed[k] = cell.runs > 0 ? 1 : 0;
     }
     d.run_count = d.record.strip.at(static_cast<size_t>(start - 1)).runs;
-    FlushKeys(d);
+    d.rt.FlushKeys();
     return {Next::Stage::Problem, start};
   }
-  d.JALKAI += 1;
+  d.series_count += 1;
   DrawResultsStrip(d);
-  for (int k = 1; k <= d.unit.ProblemCount(); ++k) d.SFU[k] = d.first_try_written[k] = 0;
+  for (int k = 1; k <= d.unit.ProblemCount(); ++k) d.completed[k] = d.first_try_written[k] = 0;
   if (!d.record.Started()) {
     d.record.date = d.rt.Today();
     d.record.start_time = d.rt.ClockText();
   }
-  d.record.series = d.JALKAI;
+  d.record.series = d.series_count;
   d.record.strip.assign(static_cast<size_t>(d.unit.ProblemCount()), ProblemRecord{});
   KeepSessionRecord(d);
-  FlushKeys(d);
+  d.rt.FlushKeys();
   return {Next::Stage::Problem, start};
 }
 
@@ -52,7 +52,7 @@ void TakeUpKeptSession(Drill& d) {
   d.record = std::move(*kept);
   d.record.title = d.unit.title;
   d.record.problem_in_progress = 0;
-  d.JALKAI = d.record.series;
+  d.series_count = d.record.series;
   d.taking_up_series = true;
 }
 
@@ -73,7 +73,7 @@ void DrawResultsStrip(Drill& d) {
   rt.DrawLine(240, 0, right, 32, 1, Shape::Box);
   rt.DrawLine(240, 18, right, 18, 1, Shape::Box);
   rt.MoveTextCursor(27, 0);
-  rt.PrintNumberFormatted("##", static_cast<float>(d.JALKAI));
+  rt.PrintNumberFormatted("##", static_cast<float>(d.series_count));
   rt.DrawTextAt(220, 18, "回", 1, 1, 11);
   for (int k = 1; k <= count - 1; ++k)
     rt.DrawLine(ResultsCellLeft(k + 1), 0, ResultsCellLeft(k + 1), 32, 1);

@@ -44,7 +44,7 @@ std::vector<EnteredPoint> EnterPoints(Drill& d, const Plane& plane, const PointR
   PixelPoint marker = request.marker;
   // The marker shows where it starts, so the pupil sees what the arrow keys move.
   if (fixed_count() < request.count) d.rt.DrawCircle(marker.x, marker.y, 4, 15, CircleFill::Filled);
-  const TapScope taps(d, TapOnPlane(plane, marker));
+  const TapScope taps(d.rt, TapOnPlane(plane, marker));
   while (fixed_count() < request.count) {
     std::string key;
     while ((key = d.rt.ReadKey()).empty()) {

@@ -90,7 +90,7 @@ TEST(AttemptLoop, TenRunsShowNine) {
 
 // A problem of two blanks, "1" and then "3", each followed by a short unit text.
 Handoff AskTwoNumbers(Drill& d) {
-  d.IM = 1;
+  d.problem = 1;
   ClearWorkArea(d.rt);
   d.answer.blanks = 2;
   d.answer.units[0] = " ① ";
@@ -215,10 +215,10 @@ TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {
 using ProblemStart = TracedDrill;
 
 TEST_F(ProblemStart, BadgeNumberMovesLeftFromTen) {
-  d.IM = 9;
-  DrawBadgeAndFrame(d.rt, d.IM, {48, 63, 720, 144});
-  d.IM = 12;
-  DrawBadgeAndFrame(d.rt, d.IM, {48, 63, 720, 144});
+  d.problem = 9;
+  DrawBadgeAndFrame(d.rt, d.problem, {48, 63, 720, 144});
+  d.problem = 12;
+  DrawBadgeAndFrame(d.rt, d.problem, {48, 63, 720, 144});
   const std::string text = trace.str();
   EXPECT_NE(text.find("text 12 81 5 1 1  9\n"), std::string::npos);
   EXPECT_NE(text.find("text 4 81 5 1 1  12\n"), std::string::npos);

@@ -130,7 +130,7 @@ namespace {
 TEST(RecordJudgement, FirstMarkStaysAndOnlyARightAnswerCountsARun) {
   Session s{TestUnit(), 1};
   Drill& d = s.d;
-  d.IM = 2;
+  d.problem = 2;
   RecordJudgement(d, Judgement::Wrong, "(1,1)(2,2)");
   RecordJudgement(d, Judgement::Right, "(0,0)(1,3)");
   s.TakeTrace();
@@ -142,7 +142,7 @@ TEST(RecordJudgement, FirstMarkStaysAndOnlyARightAnswerCountsARun) {
   }
   EXPECT_EQ(crosses, 1);
   EXPECT_EQ(circles, 0);
-  EXPECT_EQ(d.SFU[2], 1);
+  EXPECT_EQ(d.completed[2], 1);
   EXPECT_EQ(s.Count("text 260 38 11 1 1 1"), 1);
 }
 

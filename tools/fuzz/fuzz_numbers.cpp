@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Drill& d = SharedDrill().Start(KeysFromBytes(std::span<const std::uint8_t>(data, size)));
   try {
-    for (;;) ToNumber(ReadNumber(d, 560, 270, {}));
+    for (;;) ToNumber(ReadNumber(d.rt, 560, 270, {}));
   } catch (const ScriptEnd&) {
   }
   return 0;

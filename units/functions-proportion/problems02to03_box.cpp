@@ -161,7 +161,7 @@ Handoff StartGraph(Drill& d) {
   // its place.
   const float wait_x = d.answer.line_x + 80, wait_y = d.answer.line_y - 18;
   const float wait_end = RenderAt(d, wait_x, wait_y, 9, kDrawnWhenKeyPressed).x;
-  WaitForFreshKey(d);
+  WaitForFreshKey(d.rt);
   d.rt.DrawLine(wait_x, wait_y, wait_end, wait_y + 16, 0, Shape::Fill);
 
   for (int i = 1; i <= 10; ++i) {

@@ -78,7 +78,7 @@ void LetTheCurveEmerge(Drill& d, const Plane& plane) {
   for (size_t pass = 0; pass < kDotsPerBranch.size(); ++pass) {
     RenderAt(d, 160, 306, 13, kPassTexts[pass]);
     RenderAt(d, 160, 360, 9, kPressAnyKey);
-    WaitForFreshKey(d);
+    WaitForFreshKey(d.rt);
     DrawHyperbola(d.rt, plane, d.T[1], kDotsPerBranch[pass]);
     d.rt.DrawLine(160, 306, 608, 396, 0, Shape::Fill);
   }
@@ -88,7 +88,7 @@ Handoff Pose(Drill& d, Sign sign) {
   BeginProblem(d, 800, 135);
   DrawTable(d, sign);
   // Looking at the problems shows the table only.
-  if (d.FMIRU == 1) return Handoff::Attempts();
+  if (d.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
@@ -97,10 +97,10 @@ Handoff Pose(Drill& d, Sign sign) {
   RecordJudgement(d, judgement, EnteredPointTexts(points));
   if (judgement == Judgement::Wrong) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
-    WaitForFreshKey(d);
+    WaitForFreshKey(d.rt);
     // Keys typed after the pause must not fix points in the next start.
-    FlushKeys(d);
-    return Handoff::Start(d.IM);
+    d.rt.FlushKeys();
+    return Handoff::Start(d.problem);
   }
 
   LetTheCurveEmerge(d, plane);
@@ -112,9 +112,9 @@ Handoff Pose(Drill& d, Sign sign) {
     RenderAt(d, 160, 306, 5, "比例定数 A　が正の数か負の数かでグラフの位置が変わります。");
   }
   RenderAt(d, 160, 360, 9, kPressAnyKey);
-  WaitForFreshKey(d);
-  FlushKeys(d);
-  return Handoff::Start(d.IM + 1);
+  WaitForFreshKey(d.rt);
+  d.rt.FlushKeys();
+  return Handoff::Start(d.problem + 1);
 }
 
 Handoff Start9(Drill& d) {

@@ -22,7 +22,7 @@ Handoff Pose(Drill& d, Sign sign) {
   RenderAt(d, 80, 108, 13, (sign == Sign::Positive ? "Y=ﾀ" : "Y=-ﾀ") + d.T_s[11] + "/Xﾀ");
   const float prompt_x = d.answer.line_x + 80, prompt_y = d.answer.line_y - 18;
   const float prompt_right = RenderAt(d, prompt_x, prompt_y, 9, kPrompt).x;
-  WaitForFreshKey(d);
+  WaitForFreshKey(d.rt);
   // The whole prompt goes: the answer line's erase would take only its lower half.
   d.rt.DrawLine(prompt_x, prompt_y, prompt_right, prompt_y + 16, 0, Shape::Fill);
 

@@ -17,9 +17,9 @@
 
 namespace drill {
 
-// Clears the work area, draws the badge with the problem number IM (set by the
+// Clears the work area, draws the badge with the problem number `problem` (set by the
 // dispatch from the problem's slot) and the problem frame from (48, 63) to (WX2, WY2), and clears
-// the answer state (TANI_s, TKAI_s, KKAI_s, G).
+// the answer state (the units and expected texts of the blanks, the blank answers).
 void BeginProblem(Drill& d, float WX2, float WY2);
 
 // The hint routine of a problem with fewer than three hints: it shows nothing.

@@ -46,18 +46,18 @@ Judgement MarkEnteredPoints(Drill& d, const Plane& plane, bool right,
 }
 
 Handoff WaitThenGoOn(Drill& d, Judgement judgement) {
-  WaitForFreshKey(d);
-  FlushKeys(d);
-  if (judgement != Judgement::Right) return Handoff::Start(d.IM);
+  WaitForFreshKey(d.rt);
+  d.rt.FlushKeys();
+  if (judgement != Judgement::Right) return Handoff::Start(d.problem);
   // After the unit's last problem the menu offers what comes next.
-  return d.IM == d.unit.ProblemCount() ? Handoff::Done() : Handoff::Start(d.IM + 1);
+  return d.problem == d.unit.ProblemCount() ? Handoff::Done() : Handoff::Start(d.problem + 1);
 }
 
 void WaitUntilDrawn(Drill& d) {
   const std::string prompt = "グラフがかけたら、何かキーを押して下さい。";
   const float x = d.answer.line_x + 80, y = d.answer.line_y - 18;
   const float prompt_end = RenderAt(d, x, y, 9, prompt).x;
-  WaitForFreshKey(d);
+  WaitForFreshKey(d.rt);
   // The answer line is drawn over the prompt's lower edge: the prompt goes once it is answered.
   d.rt.DrawLine(x, y, prompt_end, y + 16, 0, Shape::Fill);
 }

@@ -27,7 +27,7 @@ struct FirstDraw {
   Drill d{rt, FuncPropUnit()};
   FirstDraw(int k, const std::string& clock)
       : platform(ParseKeyScript(WaitKey(k)).value_or(std::vector<KeyPress>{}), clock) {
-    SeedFromClock(d);
+    SeedFromClock(d.rt);
     StartProblem(d, k);
   }
 };

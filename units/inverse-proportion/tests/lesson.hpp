@@ -34,9 +34,9 @@ inline std::vector<std::pair<int, int>> TablePoints(int a) {
 // and a key at each pause (9, 10), a key after drawing and the self-judgement 1 (11, 12), the
 // expected answer (all others).
 inline std::string RightKeys(const Drill& d) {
-  if (d.IM == 9 || d.IM == 10)
+  if (d.problem == 9 || d.problem == 10)
     return PointKeys(TablePoints(static_cast<int>(d.T[1]))) + Repeat("{Space}", 5);
-  if (d.IM == 11 || d.IM == 12) return "{Space}1{Enter}";
+  if (d.problem == 11 || d.problem == 12) return "{Space}1{Enter}";
   return KeysFor(d);
 }
 
@@ -107,11 +107,12 @@ inline std::string WithoutMarks(std::string text) {
 // point off the curve (9, 10), a key after drawing and the self-judgement (11, 12), a typed answer
 // (all others).
 inline std::string InversePropAnswer(const Drill& d, int wait, bool wrong) {
-  if (d.IM == 9 || d.IM == 10) {
+  if (d.problem == 9 || d.problem == 10) {
     if (wait > 0) return wait < 6 ? "{Space}" : "";
     return wrong ? PointKeys({{0, 1}, {0, 1}, {0, 1}, {0, 1}}) : RightKeys(d);
   }
-  if (d.IM == 11 || d.IM == 12) return wait == 0 ? (wrong ? "{Space}0{Enter}" : RightKeys(d)) : "";
+  if (d.problem == 11 || d.problem == 12)
+    return wait == 0 ? (wrong ? "{Space}0{Enter}" : RightKeys(d)) : "";
   return TypedAnswer(d, wait, wrong);
 }
 

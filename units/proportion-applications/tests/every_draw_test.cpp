@@ -185,7 +185,7 @@ float DistanceCase(const Drill& d) {
   return (d.F[2] - 3500) / 500;
 }
 float RedrawnCase(const Drill& d) {
-  return d.FMAESU;
+  return d.previous_draw;
 }
 
 void CheckWalk(const Session& s, const Walk& walk) {

@@ -21,9 +21,9 @@ struct FirstDraw {
   Runtime rt{platform};
   Drill d{rt, PropApplyUnit()};
   FirstDraw(int k, const std::string& clock) : platform({}, clock) {
-    SeedFromClock(d);
+    SeedFromClock(d.rt);
     StartProblem(d, k);
-    EXPECT_EQ(d.IM, k);
+    EXPECT_EQ(d.problem, k);
   }
 };
 

@@ -79,7 +79,7 @@ TEST(Faults, AWrongFirstTryStaysOnTheStripWhenTheRestartIsRight) {
     EXPECT_EQ(next.problem, k);  // the same problem again, with new numbers
     EXPECT_EQ(MarksIn(p, k, "×"), 1);
     EXPECT_EQ(RunCountIn(p, k), "");
-    EXPECT_EQ(p.d.SFU[k], 0);
+    EXPECT_EQ(p.d.completed[k], 0);
 
     p.answer_wrongly = false;
     next = p.Run(k);
@@ -88,7 +88,7 @@ TEST(Faults, AWrongFirstTryStaysOnTheStripWhenTheRestartIsRight) {
     EXPECT_EQ(MarksIn(p, k, "○"), 0) << "the right restart overwrote the first try";
     EXPECT_EQ(MarksIn(p, k, "×"), 0);
     EXPECT_EQ(RunCountIn(p, k), "1");
-    EXPECT_EQ(p.d.SFU[k], 1);
+    EXPECT_EQ(p.d.completed[k], 1);
 
     // Practised again: no new mark, one more run.
     p.Run(k);
@@ -174,7 +174,8 @@ TEST(WholeRun, PractiseEveryProblemRightFromProblem1) {
 // Problems 9 to 11, 17 and 18 wait for a key before they draw their graph, in look-at-problems
 // mode too: the mode takes 19 + 5 presses of Enter and shows no point entry.
 TEST(WholeRun, LookingAtTheProblemsTakesAnExtraKeyForEachDrawingExercise) {
-  const Scenario shown = RunScenario(PropGraphUnit(), "2" + Repeat("{Enter}", PropGraphUnit().LookKeyCount()) + "3");
+  const Scenario shown =
+      RunScenario(PropGraphUnit(), "2" + Repeat("{Enter}", PropGraphUnit().LookKeyCount()) + "3");
   EXPECT_EQ(shown.result, RunResult::Ended);
   EXPECT_EQ(shown.Count("problem "), kProblems);
   EXPECT_EQ(shown.Count("judge "), 0);
