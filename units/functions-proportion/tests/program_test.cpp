@@ -53,13 +53,14 @@ TEST(Program, LookingAtTheProblemsTakesElevenKeys) {
   EXPECT_LT(enter_box, run.IndexOf("problem 4"));
 
   // One key fewer leaves the tenth problem waiting for its Enter: the "3" does not end.
-  const Scenario short_of_one = RunProgram("2" + Repeat("{Enter}", 10) + "3");
+  const Scenario short_of_one =
+      RunProgram("2" + Repeat("{Enter}", FuncPropUnit().LookKeyCount() - 1) + "3");
   EXPECT_FALSE(short_of_one.Has("end"));
 }
 
 TEST(Program, EveryProblemTakesItsExpectedAnswer) {
   for (const std::string clock : {"12:00:00", "08:15:42", "23:59:59"}) {
-    for (int k = 1; k <= 10; ++k) {
+    for (int k = 1; k <= FuncPropUnit().ProblemCount(); ++k) {
       SCOPED_TRACE("problem " + std::to_string(k) + " at " + clock);
       FirstDraw first(k, clock);
       const Scenario run =

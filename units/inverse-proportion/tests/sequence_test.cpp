@@ -87,8 +87,9 @@ void CheckProblemAfter(int before, Before how, int k) {
 }
 
 TEST(Sequence, EveryProblemAfterEveryOtherProblem) {
-  for (int before = 1; before <= 14; ++before) {
-    for (int k = 1; k <= 14; ++k) {
+  const int count = InversePropUnit().ProblemCount();
+  for (int before = 1; before <= count; ++before) {
+    for (int k = 1; k <= count; ++k) {
       if (k == before) continue;
       CheckProblemAfter(before, (before + k) % 2 == 0 ? Before::Right : Before::ThreeWrong, k);
       if (::testing::Test::HasFailure()) return;
@@ -161,7 +162,7 @@ TEST(Program, LookingAtTheProblemsTakesSixteenKeys) {
       "2" + Repeat("{Enter}", 10) + Repeat("{Space}{Enter}", 2) + Repeat("{Enter}", 2);
   const Scenario run = RunScenario(InversePropUnit(), keys);
   EXPECT_EQ(run.result, RunResult::Ended);
-  for (int k = 1; k <= 14; ++k) {
+  for (int k = 1; k <= InversePropUnit().ProblemCount(); ++k) {
     int starts = 0;
     for (const auto& line : run.trace) starts += line == "problem " + std::to_string(k);
     EXPECT_EQ(starts, 1) << k;

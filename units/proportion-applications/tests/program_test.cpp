@@ -29,7 +29,7 @@ struct FirstDraw {
 
 TEST(Program, EveryProblemTakesItsExpectedAnswer) {
   for (const std::string clock : {"12:00:00", "08:15:42", "23:59:59"}) {
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = 1; k <= PropApplyUnit().ProblemCount(); ++k) {
       SCOPED_TRACE("problem " + std::to_string(k) + " at " + clock);
       FirstDraw first(k, clock);
       const Scenario run =

@@ -7,7 +7,8 @@
 namespace drill::testing {
 namespace {
 
-constexpr int kProblems = 19;
+// The problem count, from the unit's table.
+const int kProblems = PropGraphUnit().ProblemCount();
 
 bool SelfJudged(int k) {
   return k == 1 || (k >= 3 && k <= 8);
@@ -180,7 +181,8 @@ TEST(WholeRun, LookingAtTheProblemsTakesAnExtraKeyForEachDrawingExercise) {
   EXPECT_EQ(shown.Count("problem "), kProblems);
   EXPECT_EQ(shown.Count("judge "), 0);
   EXPECT_TRUE(shown.Has("end"));
-  const Scenario short_of_one = RunScenario(PropGraphUnit(), "2" + Repeat("{Enter}", 23) + "3");
+  const Scenario short_of_one = RunScenario(
+      PropGraphUnit(), "2" + Repeat("{Enter}", PropGraphUnit().LookKeyCount() - 1) + "3");
   EXPECT_FALSE(short_of_one.Has("end"));
 }
 
