@@ -413,31 +413,9 @@ class InkAudit : public DrawObserver {
   std::map<std::tuple<std::string, std::string, std::string, std::string>, int> seen_;
 };
 
-// The seeds the clock can give (hours + minutes + seconds: 0 to 141), or those DRILL_AUDIT_SEEDS
-// names ("37", "0-20"); under the sanitizers every seventh, which keeps that run short.
+// The seeds the audit plays: every seed the clock can give, or those DRILL_AUDIT_SEEDS names.
 inline std::vector<int> AuditSeeds() {
-  int first = 0, last = 141, step = 1;
-#ifdef DRILL_SANITIZED_BUILD
-  step = 7;
-#endif
-  if (const char* chosen = std::getenv("DRILL_AUDIT_SEEDS"); chosen != nullptr && *chosen) {
-    const std::string text = chosen;
-    const size_t dash = text.find('-');
-    first = std::atoi(text.substr(0, dash).c_str());
-    last = dash == std::string::npos ? first : std::atoi(text.substr(dash + 1).c_str());
-    step = 1;
-  }
-  std::vector<int> seeds;
-  for (int seed = first; seed <= last; seed += step) seeds.push_back(seed);
-  return seeds;
-}
-
-// A clock that gives the seed, for the findings: a teacher can replay it with drill-run --clock.
-inline std::string ClockFor(int seed) {
-  const int hours = std::min(seed, 23), minutes = std::min(seed - hours, 59);
-  const int seconds = seed - hours - minutes;
-  auto two = [](int v) { return std::string(v < 10 ? "0" : "") + std::to_string(v); };
-  return two(hours) + ":" + two(minutes) + ":" + two(seconds);
+  return ClockSeeds("DRILL_AUDIT_SEEDS");
 }
 
 inline std::string AuditPlace(const std::string& program, int problem, int seed,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <regex>
@@ -229,6 +231,34 @@ inline void PlayProblem(Session& s, int k,
 inline std::string TypedAnswer(const Drill& d, int wait, bool wrong) {
   if (!wrong) return wait == 0 ? KeysFor(d) : "";
   return wait < 3 ? "9" + KeysFor(d) + "{Space}" : "";
+}
+
+// The seeds the clock can give (hours + minutes + seconds: 0 to 141), or those the environment
+// variable `chosen_by` names ("37", "0-20"); under the sanitizers every seventh, which keeps those
+// runs short.
+inline std::vector<int> ClockSeeds(const char* chosen_by) {
+  int first = 0, last = 141, step = 1;
+#ifdef DRILL_SANITIZED_BUILD
+  step = 7;
+#endif
+  if (const char* chosen = std::getenv(chosen_by); chosen != nullptr && *chosen) {
+    const std::string text = chosen;
+    const size_t dash = text.find('-');
+    first = std::atoi(text.substr(0, dash).c_str());
+    last = dash == std::string::npos ? first : std::atoi(text.substr(dash + 1).c_str());
+    step = 1;
+  }
+  std::vector<int> seeds;
+  for (int seed = first; seed <= last && seed <= 141; seed += step) seeds.push_back(seed);
+  return seeds;
+}
+
+// A clock that gives the seed: a teacher can replay it with drill-run --clock.
+inline std::string ClockFor(int seed) {
+  const int hours = std::min(seed, 23), minutes = std::min(seed - hours, 59);
+  const int seconds = seed - hours - minutes;
+  auto two = [](int v) { return std::string(v < 10 ? "0" : "") + std::to_string(v); };
+  return two(hours) + ":" + two(minutes) + ":" + two(seconds);
 }
 
 // The numbers written in a text with ASCII digits, in order.

@@ -61,13 +61,6 @@ inline std::string ScreenHash(const Surface& surface) {
   return Hex(hash.value());
 }
 
-// A clock whose hours, minutes and seconds add up to the seed.
-inline std::string ClockOfSeed(int seed) {
-  const int hours = std::min(seed, 23), minutes = std::min(seed - hours, 59);
-  const auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-  return two(hours) + ":" + two(minutes) + ":" + two(seed - hours - minutes);
-}
-
 // Hashes every traced line of a runtime, passing each on to `also` when given.
 class TraceHash {
  public:
@@ -99,7 +92,7 @@ class TraceHash {
 inline std::string LookSession(const UnitDefinition& unit, int seed) {
   std::string script = "2";
   for (int i = 0; i < 40; ++i) script += "{Enter}";
-  HeadlessPlatform platform(*ParseKeyScript(script + "3"), ClockOfSeed(seed));
+  HeadlessPlatform platform(*ParseKeyScript(script + "3"), ClockFor(seed));
   Runtime rt(platform);
   TraceHash trace;
   trace.Watch(rt);
@@ -121,23 +114,9 @@ inline std::string SeriesSession(const UnitDefinition& unit, int seed, bool wron
   return trace.Line(wrong ? "wrong" : "right", seed, s.rt.surface());
 }
 
-// Every seed; every seventh where the sanitizers slow each session down, or the seeds
-// DRILL_GOLDEN_SEEDS names ("17" or "0-20") for a quick look.
+// Every seed, or those DRILL_GOLDEN_SEEDS names ("17" or "0-20") for a quick look.
 inline std::vector<int> CorpusSeeds() {
-  int first = 0, last = kSeeds - 1, step = 1;
-#ifdef DRILL_SANITIZED_BUILD
-  step = 7;
-#endif
-  if (const char* chosen = std::getenv("DRILL_GOLDEN_SEEDS"); chosen != nullptr && *chosen) {
-    const std::string text = chosen;
-    const size_t dash = text.find('-');
-    first = std::atoi(text.substr(0, dash).c_str());
-    last = dash == std::string::npos ? first : std::atoi(text.substr(dash + 1).c_str());
-    step = 1;
-  }
-  std::vector<int> seeds;
-  for (int seed = first; seed <= last && seed < kSeeds; seed += step) seeds.push_back(seed);
-  return seeds;
+  return ClockSeeds("DRILL_GOLDEN_SEEDS");
 }
 
 // The session's name and seed: the first two fields of its line.
@@ -158,7 +137,7 @@ inline std::vector<std::string> Corpus(const std::string& program,
       TraceHash trace;
       std::string line;
       bool started = false;
-      RunOnRandomKeys(unit, ClockOfSeed(seed), 300, static_cast<std::uint64_t>(seed * 10 + stream),
+      RunOnRandomKeys(unit, ClockFor(seed), 300, static_cast<std::uint64_t>(seed * 10 + stream),
                       [&](Runtime& rt) {
                         if (!started)
                           trace.Watch(rt);
