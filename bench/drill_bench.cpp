@@ -59,7 +59,7 @@ BENCHMARK(PresentUnchangedSurface)->Unit(benchmark::kMicrosecond);
 void StandardPlaneAndPresent(benchmark::State& state) {
   ApplyBench b;
   for (auto _ : state) {
-    DrawStandardPlane(b.d);
+    DrawStandardPlane(b.d.rt);
     b.Present();
   }
 }
@@ -67,7 +67,7 @@ BENCHMARK(StandardPlaneAndPresent)->Unit(benchmark::kMicrosecond);
 
 void WalkSegmentAndPresent(benchmark::State& state) {
   ApplyBench b;
-  const Plane plane = DrawWalkPlane(b.d);
+  const Plane plane = DrawWalkPlane(b.d.rt);
   for (auto _ : state) {
     DrawWalkSegment(b.rt, plane, {0, 0}, {72, 6000}, 9);  // 5001 discs
     b.Present();
@@ -77,7 +77,7 @@ BENCHMARK(WalkSegmentAndPresent)->Unit(benchmark::kMicrosecond);
 
 void RestrictedLineAndPresent(benchmark::State& state) {
   ApplyBench b;
-  const Plane plane = DrawStandardPlane(b.d);
+  const Plane plane = DrawStandardPlane(b.d.rt);
   for (auto _ : state) {
     DrawRestrictedLine(b.rt, plane, 0.5f, 0, -4, 6, 15);
     b.Present();
@@ -87,7 +87,7 @@ BENCHMARK(RestrictedLineAndPresent)->Unit(benchmark::kMicrosecond);
 
 void HyperbolaAndPresent(benchmark::State& state) {
   ApplyBench b;
-  const Plane plane = DrawStandardPlane(b.d);
+  const Plane plane = DrawStandardPlane(b.d.rt);
   for (auto _ : state) {
     DrawHyperbola(b.rt, plane, 6, 1000);  // 1001 dots a branch
     b.Present();

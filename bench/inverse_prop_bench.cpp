@@ -19,7 +19,7 @@ void ThousandPointPassAndPresent(benchmark::State& state) {
     // Before the pass: the bare plane, already shown.
     state.PauseTiming();
     b.rt.ClearScreen();
-    const Plane plane = DrawStandardPlane(b.d);
+    const Plane plane = DrawStandardPlane(b.d.rt);
     b.Settle();
     state.ResumeTiming();
     RenderAt(b.d, 160, 306, 13, "点の個数を1000個にします。");
@@ -39,7 +39,7 @@ void PlaneWithFullHyperbolaAndPresent(benchmark::State& state) {
     b.rt.ClearScreen();
     b.Settle();
     state.ResumeTiming();
-    const Plane plane = DrawStandardPlane(b.d);
+    const Plane plane = DrawStandardPlane(b.d.rt);
     DrawHyperbola(b.rt, plane, 30, 1000);
     b.Present();
   }

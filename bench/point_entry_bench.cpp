@@ -24,7 +24,7 @@ void ArrowKeyStepOfPointEntry(benchmark::State& state) {
   });
   Runtime rt(keys);
   Drill d(rt, PropGraphUnit());
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   PointRequest request{.count = 7,
                        .marker = {plane.origin_x, plane.origin_y},
                        .fixed = {},

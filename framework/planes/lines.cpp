@@ -57,7 +57,7 @@ ClippedLine ClipLineToPlane(const Plane& plane, float slope, float intercept) {
 }
 
 Plane DrawLineOnPlane(Drill& d, float slope, float intercept, const std::string& label) {
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   const ClippedLine line = ClipLineToPlane(plane, slope, intercept);
   d.rt.DrawLine(line.pixel_from.x, line.pixel_from.y, line.pixel_to.x, line.pixel_to.y, 15,
                 Shape::Line, LineStyle::Solid);

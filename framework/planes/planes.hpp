@@ -14,7 +14,7 @@
 namespace drill {
 
 // Draws the standard plane (grid, axes, scale) and returns it.
-Plane DrawStandardPlane(Drill& d);
+Plane DrawStandardPlane(Runtime& rt);
 // A filled disc of `colour` at `point` of the plane, named `name` beside it.
 void PlotLabelledPoint(Drill& d, const Plane& plane, CoordinatePair point, int colour,
                        const std::string& name);
@@ -40,7 +40,7 @@ void DrawRestrictedLine(Runtime& rt, const Plane& plane, float slope, float inte
 void DrawHyperbola(Runtime& rt, const Plane& plane, float constant, int steps);
 
 // Draws the time-distance plane of the walking graphs and returns it.
-Plane DrawWalkPlane(Drill& d);
+Plane DrawWalkPlane(Runtime& rt);
 // The segment of a walk from `from` to `to` (minutes, metres), as overlapping dots.
 void DrawWalkSegment(Runtime& rt, const Plane& plane, CoordinatePair from, CoordinatePair to,
                      int colour);
@@ -110,6 +110,6 @@ float GraphLabelX(const Plane& plane, float x, float y, const std::string& label
 
 // Draws a scale label whose numbers are spaced with half-width blanks: each blank-free piece is
 // rendered where a layout of 16 pixels per character, blanks included, puts it.
-void RenderSpacedLabel(Drill& d, float x, float y, int colour, std::string_view label);
+void RenderSpacedLabel(Runtime& rt, float x, float y, int colour, std::string_view label);
 
 }  // namespace drill

@@ -50,7 +50,7 @@ std::vector<EnteredPoint> EnterPoints(Drill& d, const Plane& plane, const PointR
     while ((key = d.rt.ReadKey()).empty()) {
     }
     d.rt.DrawCircle(marker.x, marker.y, 4, 0, CircleFill::Filled);
-    DrawStandardPlane(d);
+    DrawStandardPlane(d.rt);
     if (key == kRight) marker.x += 16;
     if (key == kLeft) marker.x -= 16;
     if (key == kUp) marker.y -= 16;

@@ -7,7 +7,7 @@
 
 namespace drill {
 
-void RenderSpacedLabel(Drill& d, float x, float y, int colour, std::string_view label) {
+void RenderSpacedLabel(Runtime& rt, float x, float y, int colour, std::string_view label) {
   // The renderer drops half-width blanks, so each piece between blanks is drawn on its own at the
   // cell its first character has in the label.
   std::string piece;
@@ -16,7 +16,7 @@ void RenderSpacedLabel(Drill& d, float x, float y, int colour, std::string_view 
   for (const std::string& character : SplitCharacters(label)) {
     if (character == " ") {
       if (!piece.empty())
-        RenderAt(d, x + 16.0f * static_cast<float>(piece_start), y, colour, piece);
+        RenderAt(rt, x + 16.0f * static_cast<float>(piece_start), y, colour, piece);
       piece.clear();
     } else {
       if (piece.empty()) piece_start = index;
@@ -24,7 +24,7 @@ void RenderSpacedLabel(Drill& d, float x, float y, int colour, std::string_view 
     }
     ++index;
   }
-  if (!piece.empty()) RenderAt(d, x + 16.0f * static_cast<float>(piece_start), y, colour, piece);
+  if (!piece.empty()) RenderAt(rt, x + 16.0f * static_cast<float>(piece_start), y, colour, piece);
 }
 
 }  // namespace drill

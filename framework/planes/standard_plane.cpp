@@ -7,46 +7,44 @@
 
 namespace drill {
 
-Plane DrawStandardPlane(Drill& d) {
+Plane DrawStandardPlane(Runtime& rt) {
   const Plane& p = kStandardPlane;
 
-  d.rt.BeginGroup(DrawGroup::Figure);
-  d.rt.BeginGroup(DrawGroup::Grid);
+  rt.BeginGroup(DrawGroup::Figure);
+  rt.BeginGroup(DrawGroup::Grid);
   for (int i = 0; i <= 20; ++i) {
     const float x = p.left + 16.0f * static_cast<float>(i);
-    d.rt.DrawLine(x, p.top, x, p.bottom, 10, Shape::Line, LineStyle::Dotted);
+    rt.DrawLine(x, p.top, x, p.bottom, 10, Shape::Line, LineStyle::Dotted);
   }
   for (int i = 0; i <= 20; ++i) {
     const float y = p.top + 16.0f * static_cast<float>(i);
-    d.rt.DrawLine(p.left, y, p.right, y, 10, Shape::Line, LineStyle::Dotted);
+    rt.DrawLine(p.left, y, p.right, y, 10, Shape::Line, LineStyle::Dotted);
   }
-  d.rt.EndGroup(DrawGroup::Grid);
-  d.rt.DrawLine(p.origin_x, p.top, p.origin_x, p.bottom, 3, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(p.left, p.origin_y, p.right, p.origin_y, 3, Shape::Line, LineStyle::Solid);
+  rt.EndGroup(DrawGroup::Grid);
+  rt.DrawLine(p.origin_x, p.top, p.origin_x, p.bottom, 3, Shape::Line, LineStyle::Solid);
+  rt.DrawLine(p.left, p.origin_y, p.right, p.origin_y, 3, Shape::Line, LineStyle::Solid);
 
   // The axis's name, then its scale: the last digit of each number stands on its grid line,
   // -10 on 640, 0 on 800, 10 on 960.
-  auto draw_texts = [&d, &p](int from, int to) {
+  auto draw_texts = [&rt, &p](int from, int to) {
     for (int i = from; i < to; ++i) {
       const PlaneText& t = kStandardPlaneTexts[i];
-      RenderAt(d, p.origin_x + t.dx, p.origin_y + t.dy, t.colour, t.text);
+      RenderAt(rt, p.origin_x + t.dx, p.origin_y + t.dy, t.colour, t.text);
     }
   };
   draw_texts(0, kStandardPlaneTextsBeforeFives);
 
   // The lines through the +-5 marks come after the scale and may cross it.
-  d.rt.BeginGroup(DrawGroup::Grid);
-  d.rt.DrawLine(p.left + 80, p.top, p.left + 80, p.bottom, 10, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(p.origin_x + 80, p.top, p.origin_x + 80, p.bottom, 10, Shape::Line,
-                LineStyle::Solid);
-  d.rt.DrawLine(p.left, p.top + 80, p.right, p.top + 80, 10, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(p.left, p.origin_y + 80, p.right, p.origin_y + 80, 10, Shape::Line,
-                LineStyle::Solid);
-  d.rt.EndGroup(DrawGroup::Grid);
+  rt.BeginGroup(DrawGroup::Grid);
+  rt.DrawLine(p.left + 80, p.top, p.left + 80, p.bottom, 10, Shape::Line, LineStyle::Solid);
+  rt.DrawLine(p.origin_x + 80, p.top, p.origin_x + 80, p.bottom, 10, Shape::Line, LineStyle::Solid);
+  rt.DrawLine(p.left, p.top + 80, p.right, p.top + 80, 10, Shape::Line, LineStyle::Solid);
+  rt.DrawLine(p.left, p.origin_y + 80, p.right, p.origin_y + 80, 10, Shape::Line, LineStyle::Solid);
+  rt.EndGroup(DrawGroup::Grid);
 
   // The y axis's name and scale: the last digit of each number starts on the axis.
   draw_texts(kStandardPlaneTextsBeforeFives, static_cast<int>(std::size(kStandardPlaneTexts)));
-  d.rt.EndGroup(DrawGroup::Figure);
+  rt.EndGroup(DrawGroup::Figure);
   return p;
 }
 

@@ -21,25 +21,25 @@ void WalkGrid(Runtime& rt, const Plane& p, float step, int columns, int rows, Li
 
 }  // namespace
 
-Plane DrawWalkPlane(Drill& d) {
+Plane DrawWalkPlane(Runtime& rt) {
   const Plane& p = kWalkPlane;
 
-  d.rt.BeginGroup(DrawGroup::Figure);
-  d.rt.BeginGroup(DrawGroup::Grid);
-  WalkGrid(d.rt, p, 16, 18, 16, LineStyle::Dotted);
-  WalkGrid(d.rt, p, 32, 9, 8, LineStyle::Solid);  // every 10 minutes and every 1000 m
-  d.rt.EndGroup(DrawGroup::Grid);
-  d.rt.DrawLine(p.origin_x, p.top, p.origin_x, p.origin_y, 3, Shape::Line, LineStyle::Solid);
-  d.rt.DrawLine(p.right, p.origin_y, p.origin_x, p.origin_y, 3, Shape::Line, LineStyle::Solid);
+  rt.BeginGroup(DrawGroup::Figure);
+  rt.BeginGroup(DrawGroup::Grid);
+  WalkGrid(rt, p, 16, 18, 16, LineStyle::Dotted);
+  WalkGrid(rt, p, 32, 9, 8, LineStyle::Solid);  // every 10 minutes and every 1000 m
+  rt.EndGroup(DrawGroup::Grid);
+  rt.DrawLine(p.origin_x, p.top, p.origin_x, p.origin_y, 3, Shape::Line, LineStyle::Solid);
+  rt.DrawLine(p.right, p.origin_y, p.origin_x, p.origin_y, 3, Shape::Line, LineStyle::Solid);
 
   // "30" ends on the 30-minute line (x = 896), "60" on the 60-minute line (x = 992).
-  RenderSpacedLabel(d, p.origin_x - 16, p.origin_y + 4, 13, "O     30    60    X");
-  RenderAt(d, p.origin_x - 8, p.top - 24, 13, "Y");
+  RenderSpacedLabel(rt, p.origin_x - 16, p.origin_y + 4, 13, "O     30    60    X");
+  RenderAt(rt, p.origin_x - 8, p.top - 24, 13, "Y");
   static constexpr const char* kMetres[] = {"1000", "2000", "3000", "4000", "5000", "6000", "7000"};
   for (int n = 7; n >= 1; --n)
-    RenderAt(d, p.origin_x - 64, p.origin_y - 32.0f * static_cast<float>(n) - 8, 13,
+    RenderAt(rt, p.origin_x - 64, p.origin_y - 32.0f * static_cast<float>(n) - 8, 13,
              kMetres[n - 1]);
-  d.rt.EndGroup(DrawGroup::Figure);
+  rt.EndGroup(DrawGroup::Figure);
   return p;
 }
 

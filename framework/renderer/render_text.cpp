@@ -71,9 +71,13 @@ Pen RenderText(Runtime& rt, Pen pen, const std::string& text, RootState& root) {
   return pen;
 }
 
-Pen RenderAt(Drill& d, float x, float y, int colour, const std::string& text) {
+Pen RenderAt(Runtime& rt, float x, float y, int colour, const std::string& text) {
   RootState root = RootState::None;
-  return RenderText(d.rt, {x, y, colour}, text, root);
+  return RenderText(rt, {x, y, colour}, text, root);
+}
+
+Pen RenderAt(Drill& d, float x, float y, int colour, const std::string& text) {
+  return RenderAt(d.rt, x, y, colour, text);
 }
 
 Pen RenderMore(Drill& d, const Pen& end, int colour, const std::string& text) {

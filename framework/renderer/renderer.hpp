@@ -36,6 +36,7 @@ enum class RootState {
 Pen RenderText(Runtime& rt, Pen pen, const std::string& text, RootState& root);
 // Convenience for the problems: a line at (x, y) in a colour, with no root open before it;
 // returns where it ends, so that more text can follow it with RenderMore.
+Pen RenderAt(Runtime& rt, float x, float y, int colour, const std::string& text);
 Pen RenderAt(Drill& d, float x, float y, int colour, const std::string& text);
 // More text in `colour` where an earlier one ended.
 Pen RenderMore(Drill& d, const Pen& end, int colour, const std::string& text);

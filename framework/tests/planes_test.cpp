@@ -65,7 +65,7 @@ void ExpectAt(const Event& e, float x, float y) {
 }
 
 TEST_F(PlanesTest, StandardPlaneGridAxesAndScale) {
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   EXPECT_EQ(Frame(plane), (Floats{800, 340, 640, 180, 960, 500}));
   EXPECT_EQ((Floats{plane.PixelX(3), plane.PixelY(-2)}), (Floats{848, 372}));
   EXPECT_EQ(CountLines(10, "line dotted"), 21u + 21);
@@ -88,7 +88,7 @@ TEST_F(PlanesTest, StandardPlaneGridAxesAndScale) {
 }
 
 TEST_F(PlanesTest, LabelledPointIsADiscNamedAboveLeft) {
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   Reset();
   PlotLabelledPoint(d, plane, {3, -2}, 12, "A");
   const auto circles = Take("circle");
@@ -98,7 +98,7 @@ TEST_F(PlanesTest, LabelledPointIsADiscNamedAboveLeft) {
 }
 
 TEST_F(PlanesTest, ClippingEndsEveryLineOnTheSquare) {
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   struct Case {
     float a, b, x1, y1, x2, y2;
   };
@@ -136,7 +136,7 @@ TEST_F(PlanesTest, SolidLineIsLabelledAboveItsUpperEnd) {
 }
 
 TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   Reset();
   DrawLineByDots(d, plane, 3, 0, 1000, "Y=3X");
   auto dots = Take("circle");
@@ -157,7 +157,7 @@ TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
 class RestrictedLineTest : public PlanesTest {
  protected:
   std::vector<Event> Draw(float a, float b, float from, float to) {
-    const Plane plane = DrawStandardPlane(d);
+    const Plane plane = DrawStandardPlane(d.rt);
     Reset();
     DrawRestrictedLine(rt, plane, a, b, from, to, 14);
     return Take("circle");
@@ -201,7 +201,7 @@ TEST_F(RestrictedLineTest, DotsAboveOrBelowThePlaneAreSkipped) {
 }
 
 TEST_F(PlanesTest, HyperbolaBranchesRunBorderToBorder) {
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   // k = 6: from (-10, -0.6) to (-0.6, -10) and from (0.6, 10) to (10, 0.6); k = -6 mirrored.
   for (const float k : {6.0f, -6.0f}) {
     Reset();
@@ -223,7 +223,7 @@ TEST_F(PlanesTest, HyperbolaBranchesRunBorderToBorder) {
 }
 
 TEST_F(PlanesTest, WalkPlaneFrameGridAndScale) {
-  const Plane plane = DrawWalkPlane(d);
+  const Plane plane = DrawWalkPlane(d.rt);
   EXPECT_EQ(Frame(plane), (Floats{800, 404, 800, 148, 1088, 404}));
   // 3.2 pixels a minute, 32 pixels per 1000 m.
   EXPECT_EQ((Floats{plane.PixelX(30), plane.PixelY(2500)}), (Floats{896, 324}));
@@ -242,7 +242,7 @@ TEST_F(PlanesTest, WalkPlaneFrameGridAndScale) {
 }
 
 TEST_F(PlanesTest, WalkSegmentRunsFromEndToEnd) {
-  const Plane plane = DrawWalkPlane(d);
+  const Plane plane = DrawWalkPlane(d.rt);
   Reset();
   DrawWalkSegment(rt, plane, {10, 1000}, {30, 2000}, 9);
   auto dots = Take("circle");

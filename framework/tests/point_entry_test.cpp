@@ -20,7 +20,7 @@ struct PointEntry : ::testing::Test {
 
   // Draws the plane, types `keys` and enters `count` points from the origin.
   std::string Enter(const std::string& keys, int count, std::vector<std::string> names = {}) {
-    const Plane plane = DrawStandardPlane(d);
+    const Plane plane = DrawStandardPlane(d.rt);
     s.keys.Type(keys);
     return EnteredPointTexts(EnterPointsFromOrigin(d, plane, count, std::move(names)));
   }
@@ -35,7 +35,7 @@ TEST_F(PointEntry, FirstEnterFixesTheOriginAndEveryEnterFixesAPoint) {
 // The plane as DrawStandardPlane leaves it, with one disc of the marker's size at (x, y).
 Surface PlaneWithDisc(float x, float y) {
   Session s{TestUnit(), 1};
-  DrawStandardPlane(s.d);
+  DrawStandardPlane(s.d.rt);
   s.rt.DrawCircle(x, y, 4, 15, CircleFill::Filled);
   return s.rt.surface();
 }
@@ -56,7 +56,7 @@ TEST(PointEntryScreen, MarkerShowsAtTheOriginFromTheStartAndTheFirstKeyMovesItCl
       seen.push_back(s.rt.surface());
       return seen.size() == 1 ? std::string(c.key) : std::string();
     };
-    const Plane plane = DrawStandardPlane(s.d);
+    const Plane plane = DrawStandardPlane(s.d.rt);
     EXPECT_THROW(EnterPointsFromOrigin(s.d, plane, 2), ScriptEnd);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(FirstDifference(seen[0], PlaneWithDisc(800, 340)), "");
@@ -80,7 +80,7 @@ TEST_F(PointEntry, OtherKeysDoNotMoveTheMarker) {
 // Points fixed before the entry count towards the request, are redrawn at every key and come
 // back first; the marker starts where the request puts it.
 TEST_F(PointEntry, FixedPointsAndTheMarkersStartAreTheRequests) {
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   s.keys.Type("{Left}{Enter}");
   const auto points =
       EnterPoints(d, plane, {.count = 2, .marker = {832, 308}, .fixed = {{816, 324}}, .names = {}});

@@ -82,7 +82,7 @@ TEST_F(RendererTest, DecimalPointStandsApartFromTheDigitsBesideIt) {
       RenderAt(d, 100, 100, 7, "Y=" + number + "X");
       RenderAt(d, 100, 200, 7, "ﾀ" + number + "/" + number + "ﾀ");
       DrawTableCells(rt, 400, 100, {{number, 7}}, 3);
-      RenderSpacedLabel(d, 400, 200, 7, "-" + number + "  " + number);
+      RenderSpacedLabel(d.rt, 400, 200, 7, "-" + number + "  " + number);
       const auto points = testing::DecimalPoints(trace.str());
       ASSERT_EQ(points.size(), 6u) << number;
       for (const auto& [x, y] : points)

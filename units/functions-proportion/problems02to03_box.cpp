@@ -123,7 +123,7 @@ void DrawBoxGraphGrid(Drill& d) {
   rt.DrawLine(736, 164, 736, 500, 15);
   rt.DrawLine(1088, 500, 736, 500, 15);
   // Each blank of the scale is a step of 16 pixels, so every number stands under its line.
-  RenderSpacedLabel(d, 712, 504, 15, "O  1 2 3 4 5 6 7 8 9 10 X");
+  RenderSpacedLabel(d.rt, 712, 504, 15, "O  1 2 3 4 5 6 7 8 9 10 X");
   RenderAt(d, 728, 140, 15, "Y");
   RenderAt(d, 720, 412, 15, "5");
   RenderAt(d, 704, 332, 15, "10");

@@ -90,7 +90,7 @@ Handoff Pose(Drill& d, Sign sign) {
   // Looking at the problems shows the table only.
   if (d.looking) return Handoff::Attempts();
 
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
   const Judgement judgement = EveryPairEntered(d, points) ? Judgement::Right : Judgement::Wrong;
   DrawMarkOverOrigin(d.rt, plane, judgement);

@@ -26,7 +26,7 @@ Handoff Pose(Drill& d, Sign sign) {
   // The whole prompt goes: the answer line's erase would take only its lower half.
   d.rt.DrawLine(prompt_x, prompt_y, prompt_right, prompt_y + 16, 0, Shape::Fill);
 
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   DrawHyperbola(d.rt, plane, d.T[1], 1000);
   SetUpAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
   RenderAt(d, d.answer.line_x - 112, d.answer.line_y - 40, 15, "正解なら１を、間違いなら０を入力");

@@ -19,7 +19,7 @@ Handoff Pose(Drill& d, Sign sign) {
   d.T_s = NumberTexts(d.T);
   d.F_s = NumberTexts(d.F);
   RenderAt(d, 80, 72, 15, "次のグラフの式を求めなさい。");
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   DrawHyperbola(d.rt, plane, d.T[1], 1000);
   return AskForAnswer(
       d, {.TANI_s = {" 式  ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});

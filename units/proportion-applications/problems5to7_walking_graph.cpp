@@ -45,7 +45,7 @@ void DrawWalkProblem(Drill& d, const std::array<std::string, 3>& questions) {
   for (size_t i = 0; i < questions.size(); ++i) {
     RenderAt(d, 64, 126 + 27 * static_cast<float>(i), 15, questions[i]);
   }
-  const Plane plane = DrawWalkPlane(d);
+  const Plane plane = DrawWalkPlane(d.rt);
   const CoordinatePair start{d.T[1], d.F[1]}, arrival{d.T[2], d.F[2]};
   DrawWalkSegment(d.rt, plane, start, arrival, 9);
   d.rt.DrawCircle(plane.PixelX(arrival.x), plane.PixelY(arrival.y), 4, 5, CircleFill::Filled);

@@ -29,7 +29,7 @@ Handoff Start(Drill& d) {
   RenderAt(d, 880, 144, 13, "(3,5)を座標、３をX座標、５をY座標　という");
   if (d.looking) return Handoff::Attempts();
 
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points =
       EnterPointsFromOrigin(d, plane, 4, {d.T_s[11], d.T_s[12], d.T_s[13], d.T_s[14]});
   // Right only in the order A, B, C, D.

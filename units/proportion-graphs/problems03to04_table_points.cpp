@@ -40,7 +40,7 @@ Handoff Start(Drill& d, int low, int high) {
   }
   if (d.looking) return Handoff::Attempts();
 
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
   // As many points are asked as the table has pairs: right only when every pair is among them,
   // in any order. A point given twice leaves a pair out, however well it lies on the graph.

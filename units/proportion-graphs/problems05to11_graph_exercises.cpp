@@ -69,7 +69,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
       formula + " のグラフが通る２点を示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
   if (d.looking) return Handoff::Attempts();
 
-  const Plane plane = DrawStandardPlane(d);
+  const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, 2);
   bool right = true;
   for (const EnteredPoint& point : points) {
@@ -109,7 +109,7 @@ Handoff DrawGraph(Drill& d, Constant constant) {
   RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");
   RenderAt(d, 80, 108, 13, formula);
   WaitUntilDrawn(d);
-  DrawStandardPlane(d);
+  DrawStandardPlane(d.rt);
   DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
   return AskSelfAssessment(d);
 }
