@@ -1,4 +1,5 @@
-// The drill's named global state, held in one context object that every routine receives.
+// The context of a drill: the session's lasting state and the current problem's parameters. The
+// problems' entry and hint routines receive it; the framework's routines take what they use.
 #pragma once
 
 #include <stdexcept>
@@ -66,7 +67,7 @@ struct AnswerContract {
 };
 
 struct Drill {
-  // The problem count and the per-problem arrays come from the unit's table.
+  // The problem count, and so the size of the strip's arrays, comes from the unit's table.
   Drill(Runtime& runtime, const UnitDefinition& unit) : rt(runtime), unit(unit) {
     completed.Create(unit.ProblemCount());
     first_try_written.Create(unit.ProblemCount());
@@ -103,7 +104,6 @@ struct Drill {
   // What the pupil typed in each blank of the current problem's last answer.
   Array<std::string, 10> blank_answers;
 
-  // Problems.
   // The value that decided the last draw of a problem, so that the next draw differs from it.
   float previous_draw = 0;
 
