@@ -26,10 +26,11 @@ Plane DrawStandardPlane(Runtime& rt) {
 
   // The axis's name, then its scale: the last digit of each number stands on its grid line,
   // -10 on 640, 0 on 800, 10 on 960.
-  auto draw_texts = [&rt, &p](int from, int to) {
+  auto draw_texts = [&rt](int from, int to) {
     for (int i = from; i < to; ++i) {
       const PlaneText& t = kStandardPlaneTexts[i];
-      RenderAt(rt, p.origin_x + t.dx, p.origin_y + t.dy, t.colour, t.text);
+      RenderAt(rt, kStandardPlane.origin_x + t.dx, kStandardPlane.origin_y + t.dy, t.colour,
+               t.text);
     }
   };
   draw_texts(0, kStandardPlaneTextsBeforeFives);
