@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/session_state.hpp"
 #include "framework/unit.hpp"
 #include "runtime/runtime.hpp"
 
@@ -27,21 +28,6 @@ class Array {
     return static_cast<size_t>(i);
   }
   std::array<T, Bound + 1> items_{};
-};
-
-// The same with a bound set at run time (per problem, bounded by the unit's problem count).
-template <typename T>
-class DynamicArray {
- public:
-  void Create(int bound) { items_.assign(static_cast<size_t>(bound + 1), T{}); }
-  T& operator[](int i) {
-    if (i < 0 || static_cast<size_t>(i) >= items_.size())
-      throw std::out_of_range("index " + std::to_string(i) + " out of range");
-    return items_[static_cast<size_t>(i)];
-  }
-
- private:
-  std::vector<T> items_;
 };
 
 // The judgement of an answer; its value is the code the trace writes ("judge 2 …" for right).
@@ -67,12 +53,7 @@ struct AnswerContract {
 };
 
 struct Drill {
-  // The problem count, and so the size of the strip's arrays, comes from the unit's table.
-  Drill(Runtime& runtime, const UnitDefinition& unit) : rt(runtime), unit(unit) {
-    completed.Create(unit.ProblemCount());
-    first_try_written.Create(unit.ProblemCount());
-    record = NewSessionRecord(unit.program, unit.title, unit.ProblemCount());
-  }
+  Drill(Runtime& runtime, const UnitDefinition& unit) : rt(runtime), unit(unit), session(unit) {}
 
   Runtime& rt;
   const UnitDefinition& unit;
@@ -81,21 +62,8 @@ struct Drill {
   Array<std::string, 40> F_s, T_s;
   Array<float, 40> F, T;
 
-  // The results strip of the series.
-  DynamicArray<float> completed;          // 1 once problem k was worked through in this series
-  DynamicArray<float> first_try_written;  // 1 once problem k's first-try mark is in the strip
-
-  // The sequence of problems.
-  int problem = 0;       // the problem running now: its slot in the unit's table
-  bool looking = false;  // the look-at-problems mode: problems are shown, not asked
-  int look_next = 0;     // the problem that mode shows next
-  int series_count = 0;  // practice series begun in this session, shown left of the strip
-
-  // The session's record for the teacher, reported to the platform's keeper as it changes.
-  SessionRecord record;
-  // A kept session was taken up: its strip shows in the main menu, and the next practice start
-  // goes on with its series instead of starting a new one.
-  bool taking_up_series = false;
+  // The sequence of problems, the results strip and the record: what lasts between problems.
+  SessionState session;
 
   // The answer editor's cursor, and the root it has open (a RootState's number, recorded with
   // each item the editor draws).
@@ -109,7 +77,6 @@ struct Drill {
 
   // The question flow and the answer.
   AnswerContract answer;  // what the current problem expects; the problem fills it
-  int run_count = 0;      // how often the current problem was worked through in this series
 };
 
 }  // namespace drill

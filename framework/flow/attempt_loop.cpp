@@ -37,43 +37,46 @@ void EraseMark(Runtime& rt, MarkPlace at) {
               Shape::Fill);
 }
 
-void ShowHints(Drill& d, int first) {
-  for (int s = first; s <= 3; ++s) ProblemStep(d, s);
+void ShowHints(const ShowHint& show_hint, int first) {
+  for (int s = first; s <= 3; ++s) show_hint(s);
 }
 
 }  // namespace
 
 AttemptResult AttemptLoop(Drill& d) {
+  Runtime& rt = d.rt;
+  SessionState& session = d.session;
+  const AnswerContract& answer = d.answer;
+  const ShowHint show_hint = [&d](int s) { ProblemStep(d, s); };
   int attempt = 0;
   AnswerOutcome last;  // the attempt before this one
   MarkPlace mark;
   for (;;) {
-    if (d.looking) return AttemptResult::HandedBack;
-    const AnswerContract& answer = d.answer;
+    if (session.looking) return AttemptResult::HandedBack;
     d.cursor_x = answer.line_x;
     d.cursor_y = answer.line_y;
-    d.rt.DrawLine(d.cursor_x, d.cursor_y - 9, d.cursor_x + 800, d.cursor_y + 27, 0, Shape::Fill);
+    rt.DrawLine(d.cursor_x, d.cursor_y - 9, d.cursor_x + 800, d.cursor_y + 27, 0, Shape::Fill);
     // The mark after a long several-blank line may stand beyond what the answer line erases.
-    if (attempt > 0 && answer.blanks > 1) EraseMark(d.rt, mark);
+    if (attempt > 0 && answer.blanks > 1) EraseMark(rt, mark);
     attempt += 1;
 
     // From the second attempt on, the last answer line is erased too.
     last = AnswerEntry(d, answer, attempt > 1 ? last.line_end : 0);
     mark = PlaceOfMark(answer, last);
-    DrawMark(d.rt, mark, last.judgement);
-    RecordFirstTry(d, last.judgement);
+    DrawMark(rt, mark, last.judgement);
+    RecordFirstTry(rt, session, last.judgement);
     if (last.judgement == Judgement::Right) {
-      ShowHints(d, attempt);  // the hints not yet seen
+      ShowHints(show_hint, attempt);  // the hints not yet seen
       break;
     }
     if (attempt >= 3) {
-      ShowHints(d, 3);
+      ShowHints(show_hint, 3);
       break;
     }
-    ProblemStep(d, attempt);
-    PressSpacePrompt(d, answer.line_x, answer.line_y);
+    show_hint(attempt);
+    PressSpacePrompt(rt, answer.line_x, answer.line_y);
   }
-  RecordCompletion(d);
+  RecordCompletion(rt, session);
   return AttemptResult::Completed;
 }
 

@@ -1,9 +1,11 @@
 // The question flow: problem start-up, number texts and the attempt loop with its marks and hints.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "framework/drill.hpp"
+#include "framework/session_state.hpp"
 #include "framework/unit.hpp"
 
 namespace drill {
@@ -23,7 +25,7 @@ NumberTextArray NumberTexts(const Array<float, 40>& numbers);
 void ProblemStep(Drill& d, int s);
 // The Space prompt between a hint and the next attempt, under the answer line that starts at
 // (line_x, line_y).
-void PressSpacePrompt(Drill& d, float line_x, float line_y);
+void PressSpacePrompt(Runtime& rt, float line_x, float line_y);
 
 // numerator / denominator in lowest terms, both made non-negative; unchanged when the
 // denominator is 0.
@@ -36,16 +38,17 @@ inline constexpr float kRunCountTop = 38;
 inline constexpr float kRunCountBottom = kRunCountTop + 15;
 // The first judgement of the current problem in a series writes its first-try mark; later ones
 // never overwrite it.
-void RecordFirstTry(Drill& d, Judgement judgement);
+void RecordFirstTry(Runtime& rt, SessionState& session, Judgement judgement);
 // The current problem was worked through: its run count grows (up to 9) and it is completed.
-void RecordCompletion(Drill& d);
+void RecordCompletion(Runtime& rt, SessionState& session);
 // A problem that judges itself records its judgement of what the pupil gave (traced as
 // "judge 2 TEXT" or "judge 1 TEXT"): the first judgement of the problem in a series writes its
 // first-try mark, which later ones never overwrite; a right answer completes the problem and
 // counts a run, as in the attempt loop.
-void RecordJudgement(Drill& d, Judgement judgement, const std::string& judged_text);
+void RecordJudgement(Runtime& rt, SessionState& session, Judgement judgement,
+                     const std::string& judged_text);
 // Hands the session record, stamped with the time of this change, to the platform's keeper.
-void KeepSessionRecord(Drill& d);
+void KeepSessionRecord(Runtime& rt, SessionRecord& record);
 // Problem k's first-try mark (× wrong, ○ right) in its cell of the strip.
 void DrawFirstTryMark(Runtime& rt, int k, Judgement judgement);
 // Problem k's run count (0..9) under its cell, over the digit that stood there.
@@ -55,7 +58,10 @@ enum class AttemptResult {
   HandedBack,  // look-at-problems mode: no answer was asked
   Completed,   // the problem was worked through (completed, and its run count written)
 };
-// Up to three attempts with marks and hints.
+// Shows hint s (1..3) of the problem being attempted.
+using ShowHint = std::function<void(int s)>;
+// Up to three attempts at the answer the contract describes, with marks and the hints between
+// them; in look-at-problems mode nothing is asked.
 AttemptResult AttemptLoop(Drill& d);
 
 }  // namespace drill

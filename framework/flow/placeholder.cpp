@@ -8,7 +8,7 @@ namespace {
 
 Handoff NotThereYet(Drill& d) {
   ClearWorkArea(d.rt);
-  DrawBadgeAndFrame(d.rt, d.problem, {48, 63, 880, 99});
+  DrawBadgeAndFrame(d.rt, d.session.problem, {48, 63, 880, 99});
   d.rt.DrawTextAt(64, 72, "この問題はまだありません。", 1, 1, 15);
   d.rt.DrawTextAt(64, 99, "次の問題に進んでください。", 1, 1, 13);
   return Handoff::Done();

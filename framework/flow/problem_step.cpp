@@ -8,9 +8,9 @@ namespace drill {
 
 void ProblemStep(Drill& d, int s) {
   if (s < 1 || s > 3) throw std::out_of_range("no hint " + std::to_string(s));
-  const HintRoutine hint = d.unit.Problem(d.problem).hints[static_cast<size_t>(s - 1)];
+  const HintRoutine hint = d.unit.Problem(d.session.problem).hints[static_cast<size_t>(s - 1)];
   if (hint == nullptr)
-    throw std::logic_error("problem " + std::to_string(d.problem) + " has no hint");
+    throw std::logic_error("problem " + std::to_string(d.session.problem) + " has no hint");
   hint(d);
 }
 

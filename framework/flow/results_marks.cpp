@@ -12,9 +12,9 @@ void DrawFirstTryMark(Runtime& rt, int k, Judgement judgement) {
   rt.DrawTextAt(ResultsCellLeft(k), 18, judgement == Judgement::Wrong ? "×" : "○", 1, 1, 11);
 }
 
-void KeepSessionRecord(Drill& d) {
-  d.record.end_time = d.rt.ClockText();
-  d.rt.KeepRecord(d.record);
+void KeepSessionRecord(Runtime& rt, SessionRecord& record) {
+  record.end_time = rt.ClockText();
+  rt.KeepRecord(record);
 }
 
 void DrawRunCount(Runtime& rt, int k, int count) {
@@ -25,37 +25,41 @@ void DrawRunCount(Runtime& rt, int k, int count) {
   rt.DrawTextAt(x, kRunCountTop, NumberText(static_cast<float>(count)), 1, 1, 11);
 }
 
-void RecordFirstTry(Drill& d, Judgement judgement) {
-  if (d.first_try_written[d.problem] != 0) return;
-  DrawFirstTryMark(d.rt, d.problem, judgement);
-  d.first_try_written[d.problem] = 1;
-  d.run_count = 0;
-  if (d.looking || !d.record.Started()) return;
+void RecordFirstTry(Runtime& rt, SessionState& session, Judgement judgement) {
+  const int k = session.problem;
+  if (session.first_try_written[k] != 0) return;
+  DrawFirstTryMark(rt, k, judgement);
+  session.first_try_written[k] = 1;
+  session.run_count = 0;
+  SessionRecord& record = session.record;
+  if (session.looking || !record.Started()) return;
   const FirstTry mark = judgement == Judgement::Right ? FirstTry::Right : FirstTry::Wrong;
-  ProblemRecord& whole = d.record.problems.at(static_cast<size_t>(d.problem - 1));
+  ProblemRecord& whole = record.problems.at(static_cast<size_t>(k - 1));
   if (whole.first_try == FirstTry::None) whole.first_try = mark;
-  d.record.strip.at(static_cast<size_t>(d.problem - 1)) = {mark, 0};
-  KeepSessionRecord(d);
+  record.strip.at(static_cast<size_t>(k - 1)) = {mark, 0};
+  KeepSessionRecord(rt, record);
 }
 
-void RecordCompletion(Drill& d) {
-  d.run_count += 1;
+void RecordCompletion(Runtime& rt, SessionState& session) {
+  const int k = session.problem;
+  session.run_count += 1;
   // The strip's cell holds one digit.
-  if (d.run_count >= 10) d.run_count = 9;
-  DrawRunCount(d.rt, d.problem, d.run_count);
-  d.completed[d.problem] = 1;
-  if (d.looking || !d.record.Started()) return;
-  d.record.problems.at(static_cast<size_t>(d.problem - 1)).runs += 1;
-  d.record.strip.at(static_cast<size_t>(d.problem - 1)).runs = d.run_count;
-  d.record.problem_in_progress = 0;
-  KeepSessionRecord(d);
+  if (session.run_count >= 10) session.run_count = 9;
+  DrawRunCount(rt, k, session.run_count);
+  session.completed[k] = 1;
+  SessionRecord& record = session.record;
+  if (session.looking || !record.Started()) return;
+  record.problems.at(static_cast<size_t>(k - 1)).runs += 1;
+  record.strip.at(static_cast<size_t>(k - 1)).runs = session.run_count;
+  record.problem_in_progress = 0;
+  KeepSessionRecord(rt, record);
 }
 
-void RecordJudgement(Drill& d, Judgement judgement, const std::string& judged_text) {
-  if (d.rt.Tracing())
-    d.rt.Trace("judge " + std::to_string(TraceCode(judgement)) + " " + judged_text);
-  RecordFirstTry(d, judgement);
-  if (judgement == Judgement::Right) RecordCompletion(d);
+void RecordJudgement(Runtime& rt, SessionState& session, Judgement judgement,
+                     const std::string& judged_text) {
+  if (rt.Tracing()) rt.Trace("judge " + std::to_string(TraceCode(judgement)) + " " + judged_text);
+  RecordFirstTry(rt, session, judgement);
+  if (judgement == Judgement::Right) RecordCompletion(rt, session);
 }
 
 }  // namespace drill

@@ -14,10 +14,11 @@ Handoff StartProblem(Drill& d, int k) {
     throw std::logic_error("problem " + std::to_string(k) + " is empty");
   if (d.rt.Tracing()) d.rt.Trace("problem " + std::to_string(k));
   // The problem's number is its slot in the unit's table: the entry routine finds it in `problem`.
-  d.problem = k;
-  if (!d.looking && d.record.Started()) {
-    d.record.problem_in_progress = k;
-    KeepSessionRecord(d);
+  SessionState& session = d.session;
+  session.problem = k;
+  if (!session.looking && session.record.Started()) {
+    session.record.problem_in_progress = k;
+    KeepSessionRecord(d.rt, session.record);
   }
   return routines.entry(d);
 }
@@ -28,13 +29,14 @@ Next RunProblem(Drill& d, int k) {
     case Handoff::Kind::StartProblem:
       return {Next::Stage::Problem, handoff.problem};
     case Handoff::Kind::AttemptLoop:
-      if (AttemptLoop(d) == AttemptResult::HandedBack) return LookPause(d);
-      return EndOfProblemMenu(d);
+      if (AttemptLoop(d) == AttemptResult::HandedBack)
+        return LookPause(d.rt, d.unit.title, d.session);
+      return EndOfProblemMenu(d.rt, d.session.problem, d.unit.ProblemCount());
     case Handoff::Kind::Finished:
       break;
   }
-  if (d.looking) return LookPause(d);
-  return EndOfProblemMenu(d);
+  if (d.session.looking) return LookPause(d.rt, d.unit.title, d.session);
+  return EndOfProblemMenu(d.rt, d.session.problem, d.unit.ProblemCount());
 }
 
 }  // namespace drill

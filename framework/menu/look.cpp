@@ -5,27 +5,27 @@
 
 namespace drill {
 
-Next LookAtProblems(Drill& d) {
-  d.looking = true;
-  d.look_next = 1;
-  d.rt.ClearScreen();
-  d.rt.DrawTextAt(100, 80, "問題を見る", 2, 2, 15);
+Next LookAtProblems(Runtime& rt, SessionState& session) {
+  session.looking = true;
+  session.look_next = 1;
+  rt.ClearScreen();
+  rt.DrawTextAt(100, 80, "問題を見る", 2, 2, 15);
   return {Next::Stage::LookNext};
 }
 
-Next LookNext(Drill& d) {
-  d.rt.FlushKeys();
-  if (d.look_next > d.unit.ProblemCount()) {
-    d.looking = false;
+Next LookNext(Runtime& rt, int problem_count, SessionState& session) {
+  rt.FlushKeys();
+  if (session.look_next > problem_count) {
+    session.looking = false;
     return {Next::Stage::MainMenu};
   }
-  return {Next::Stage::Problem, d.look_next};
+  return {Next::Stage::Problem, session.look_next};
 }
 
-Next LookPause(Drill& d) {
-  d.rt.FlushKeys();
-  EnterScreen(d.rt, d.unit.title);
-  d.look_next += 1;
+Next LookPause(Runtime& rt, const std::string& title, SessionState& session) {
+  rt.FlushKeys();
+  EnterScreen(rt, title);
+  session.look_next += 1;
   return {Next::Stage::LookNext};
 }
 

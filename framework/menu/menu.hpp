@@ -5,6 +5,7 @@
 
 #include "framework/drill.hpp"
 #include "framework/flow/flow.hpp"
+#include "framework/session_state.hpp"
 #include "framework/unit.hpp"
 
 namespace drill {
@@ -17,13 +18,14 @@ RunResult RunDrill(Runtime& runtime, const UnitDefinition& unit);
 
 // Seeds the random numbers from the clock: hours + minutes + seconds.
 void SeedFromClock(Runtime& rt);
-void DrawResultsStrip(Drill& d);
+// The empty results strip of `problem_count` problems, with the series number beside it.
+void DrawResultsStrip(Runtime& rt, int problem_count, int series_count);
 // The strip of a kept session with its marks and counts.
-void DrawKeptStrip(Drill& d);
+void DrawKeptStrip(Runtime& rt, int problem_count, const SessionState& session);
 // Takes up the session an earlier run of this program left unfinished, if the platform kept one.
-void TakeUpKeptSession(Drill& d);
+void TakeUpKeptSession(Runtime& rt, const UnitDefinition& unit, SessionState& session);
 // The pupil ended the program: the session's record is complete.
-void EndSession(Drill& d);
+void EndSession(Runtime& rt, SessionRecord& record);
 // The look-at-problems pause: the title over the problem and a prompt until Enter.
 void EnterScreen(Runtime& rt, const std::string& title);
 

@@ -14,36 +14,38 @@ namespace {
 constexpr std::array<const char*, 11> kFunctionKeys = {"Q", "W", "E", "R", "T", "@",
                                                        "I", "[", "]", "S", "V"};
 
-void StartUp(Drill& d) {
-  d.rt.FlushKeys();
-  d.rt.ClearScreen();
-  SeedFromClock(d.rt);
-  for (int n = 1; n <= 11; ++n)
-    d.rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
-  TakeUpKeptSession(d);
+void StartUp(Runtime& rt, const UnitDefinition& unit, SessionState& session) {
+  rt.FlushKeys();
+  rt.ClearScreen();
+  SeedFromClock(rt);
+  for (int n = 1; n <= 11; ++n) rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
+  TakeUpKeptSession(rt, unit, session);
 }
 
 [[noreturn]] void RunStages(Drill& d) {
+  Runtime& rt = d.rt;
+  const UnitDefinition& unit = d.unit;
+  SessionState& session = d.session;
   Next next;
   for (;;) {
     switch (next.stage) {
       case Next::Stage::MainMenu:
-        next = MainMenu(d);
+        next = MainMenu(rt, unit, session);
         break;
       case Next::Stage::PracticePrompt:
-        next = PracticeStart(d);
+        next = PracticeStart(rt, unit);
         break;
       case Next::Stage::SeriesStart:
-        next = SeriesStart(d, next.problem);
+        next = SeriesStart(rt, unit, session, next.problem);
         break;
       case Next::Stage::Problem:
         next = RunProblem(d, next.problem);
         break;
       case Next::Stage::LookAtProblems:
-        next = LookAtProblems(d);
+        next = LookAtProblems(rt, session);
         break;
       case Next::Stage::LookNext:
-        next = LookNext(d);
+        next = LookNext(rt, unit.ProblemCount(), session);
         break;
     }
   }
@@ -55,7 +57,7 @@ RunResult RunDrill(Runtime& runtime, const UnitDefinition& unit) {
   Drill d(runtime, unit);
   std::string why;
   try {
-    StartUp(d);
+    StartUp(runtime, unit, d.session);
     RunStages(d);
   } catch (const StopRun&) {
     return RunResult::Ended;

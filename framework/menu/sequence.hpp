@@ -2,7 +2,10 @@
 // and one loop runs them, so a session of any length keeps the same stack depth.
 #pragma once
 
+#include <string>
+
 #include "framework/drill.hpp"
+#include "framework/session_state.hpp"
 
 namespace drill {
 
@@ -19,15 +22,17 @@ struct Next {
   int problem = 0;
 };
 
-Next MainMenu(Drill& d);
-Next PracticeStart(Drill& d);
-Next SeriesStart(Drill& d, int start);
+Next MainMenu(Runtime& rt, const UnitDefinition& unit, SessionState& session);
+// The start-number prompt; seeds the random numbers once a number is accepted.
+Next PracticeStart(Runtime& rt, const UnitDefinition& unit);
+Next SeriesStart(Runtime& rt, const UnitDefinition& unit, SessionState& session, int start);
+// Runs problem k: its entry routine, its attempts, and the menu or pause after it.
 Next RunProblem(Drill& d, int k);
-Next LookAtProblems(Drill& d);
-Next LookNext(Drill& d);
+Next LookAtProblems(Runtime& rt, SessionState& session);
+Next LookNext(Runtime& rt, int problem_count, SessionState& session);
 // The look-at-problems pause after a problem has been shown.
-Next LookPause(Drill& d);
-// The menus after a finished problem.
-Next EndOfProblemMenu(Drill& d);
+Next LookPause(Runtime& rt, const std::string& title, SessionState& session);
+// The menus after finished problem k.
+Next EndOfProblemMenu(Runtime& rt, int problem, int problem_count);
 
 }  // namespace drill

@@ -24,6 +24,11 @@
 
 namespace drill::testing {
 
+// The current problem's attempts with its own hints, as a program runs them.
+inline AttemptResult Attempts(Drill& d) {
+  return AttemptLoop(d);
+}
+
 // A text drawn on the screen with its full-width digits, minus and point read as ASCII, so that
 // numbers can be read off the screen.
 inline std::string AsciiReading(const std::string& text) {
@@ -133,7 +138,7 @@ struct Session {
     const Handoff next = StartProblem(d, k);
     ASSERT_EQ(next.kind, Handoff::Kind::AttemptLoop);
     keys.Type(answer.empty() ? KeysFor(d) : answer);
-    ASSERT_EQ(AttemptLoop(d), AttemptResult::Completed);
+    ASSERT_EQ(Attempts(d), AttemptResult::Completed);
     TakeTrace();
   }
 
@@ -220,7 +225,7 @@ inline void PlayProblem(Session& s, int k,
   s.keys.on_wait = [&] { return keys(s.d, waits++); };
   try {
     const Handoff next = StartProblem(s.d, k);
-    if (next.kind == Handoff::Kind::AttemptLoop) AttemptLoop(s.d);
+    if (next.kind == Handoff::Kind::AttemptLoop) Attempts(s.d);
   } catch (const ScriptEnd&) {
   }
   s.keys.on_wait = nullptr;

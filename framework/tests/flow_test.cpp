@@ -90,7 +90,7 @@ TEST(AttemptLoop, TenRunsShowNine) {
 
 // A problem of two blanks, "1" and then "3", each followed by a short unit text.
 Handoff AskTwoNumbers(Drill& d) {
-  d.problem = 1;
+  d.session.problem = 1;
   ClearWorkArea(d.rt);
   d.answer.blanks = 2;
   d.answer.units[0] = " ① ";
@@ -147,7 +147,7 @@ TEST(AttemptLoop, TheWholeAnswersMarkStandsClearOfSeveralBlanks) {
     ASSERT_EQ(StartProblem(s.d, 1).kind, Handoff::Kind::AttemptLoop);
     s.keys.Type(c.answer);
     try {
-      AttemptLoop(s.d);
+      Attempts(s.d);
       seen.push_back(s.rt.surface());  // right at once: the problem is done
     } catch (const ScriptEnd&) {
     }
@@ -178,7 +178,7 @@ TEST(AttemptLoop, TheNextAttemptStartsOnAnEmptyAnswerRow) {
     ASSERT_EQ(StartProblem(s.d, 1).kind, Handoff::Kind::AttemptLoop);
     s.keys.Type(answer);
     try {
-      AttemptLoop(s.d);
+      Attempts(s.d);
     } catch (const ScriptEnd&) {
     }
     ASSERT_EQ(seen.size(), 2u);
@@ -215,10 +215,10 @@ TEST(AttemptLoop, FailureInsideAProblemEndsOnTheErrorScreen) {
 using ProblemStart = TracedDrill;
 
 TEST_F(ProblemStart, BadgeNumberMovesLeftFromTen) {
-  d.problem = 9;
-  DrawBadgeAndFrame(d.rt, d.problem, {48, 63, 720, 144});
-  d.problem = 12;
-  DrawBadgeAndFrame(d.rt, d.problem, {48, 63, 720, 144});
+  d.session.problem = 9;
+  DrawBadgeAndFrame(d.rt, d.session.problem, {48, 63, 720, 144});
+  d.session.problem = 12;
+  DrawBadgeAndFrame(d.rt, d.session.problem, {48, 63, 720, 144});
   const std::string text = trace.str();
   EXPECT_NE(text.find("text 12 81 5 1 1  9\n"), std::string::npos);
   EXPECT_NE(text.find("text 4 81 5 1 1  12\n"), std::string::npos);

@@ -130,9 +130,9 @@ namespace {
 TEST(RecordJudgement, FirstMarkStaysAndOnlyARightAnswerCountsARun) {
   Session s{TestUnit(), 1};
   Drill& d = s.d;
-  d.problem = 2;
-  RecordJudgement(d, Judgement::Wrong, "(1,1)(2,2)");
-  RecordJudgement(d, Judgement::Right, "(0,0)(1,3)");
+  d.session.problem = 2;
+  RecordJudgement(d.rt, d.session, Judgement::Wrong, "(1,1)(2,2)");
+  RecordJudgement(d.rt, d.session, Judgement::Right, "(0,0)(1,3)");
   s.TakeTrace();
   EXPECT_EQ(s.Judgements(), (std::vector<std::string>{"judge 1 (1,1)(2,2)", "judge 2 (0,0)(1,3)"}));
   int crosses = 0, circles = 0;
@@ -142,7 +142,7 @@ TEST(RecordJudgement, FirstMarkStaysAndOnlyARightAnswerCountsARun) {
   }
   EXPECT_EQ(crosses, 1);
   EXPECT_EQ(circles, 0);
-  EXPECT_EQ(d.completed[2], 1);
+  EXPECT_EQ(d.session.completed[2], 1);
   EXPECT_EQ(s.Count("text 260 38 11 1 1 1"), 1);
 }
 

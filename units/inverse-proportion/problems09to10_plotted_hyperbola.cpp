@@ -88,19 +88,19 @@ Handoff Pose(Drill& d, Sign sign) {
   BeginProblem(d, 800, 135);
   DrawTable(d, sign);
   // Looking at the problems shows the table only.
-  if (d.looking) return Handoff::Attempts();
+  if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
   const Judgement judgement = EveryPairEntered(d, points) ? Judgement::Right : Judgement::Wrong;
   DrawMarkOverOrigin(d.rt, plane, judgement);
-  RecordJudgement(d, judgement, EnteredPointTexts(points));
+  RecordJudgement(d.rt, d.session, judgement, EnteredPointTexts(points));
   if (judgement == Judgement::Wrong) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     WaitForFreshKey(d.rt);
     // Keys typed after the pause must not fix points in the next start.
     d.rt.FlushKeys();
-    return Handoff::Start(d.problem);
+    return Handoff::Start(d.session.problem);
   }
 
   LetTheCurveEmerge(d, plane);
@@ -114,7 +114,7 @@ Handoff Pose(Drill& d, Sign sign) {
   RenderAt(d, 160, 360, 9, kPressAnyKey);
   WaitForFreshKey(d.rt);
   d.rt.FlushKeys();
-  return Handoff::Start(d.problem + 1);
+  return Handoff::Start(d.session.problem + 1);
 }
 
 Handoff Start9(Drill& d) {

@@ -7,7 +7,7 @@ namespace drill {
 
 void BeginProblem(Drill& d, float WX2, float WY2) {
   ClearWorkArea(d.rt);
-  DrawBadgeAndFrame(d.rt, d.problem, {48, 63, WX2, WY2});
+  DrawBadgeAndFrame(d.rt, d.session.problem, {48, 63, WX2, WY2});
   for (int k = 1; k <= 5; ++k) {
     d.answer.units[k] = "";
     d.answer.blank_expected[1][k] = "";
@@ -37,7 +37,8 @@ bool RedrawNeeded(Drill& d, float v) {
 void SetUpAnswer(Drill& d, const AnswerSpec& answer) {
   const int blanks = static_cast<int>(answer.expected.size());
   if (blanks < 1 || blanks > 5 || answer.TANI_s.size() > 6 || answer.also_accepted.size() > 5) {
-    throw std::logic_error("answer of problem " + std::to_string(d.problem) + " is malformed");
+    throw std::logic_error("answer of problem " + std::to_string(d.session.problem) +
+                           " is malformed");
   }
   d.answer.blanks = blanks;
   for (int k = 0; k <= 5; ++k) {

@@ -27,7 +27,7 @@ Handoff Start(Drill& d) {
   RenderAt(d, 880, 72, 13, "X軸…横の数直線　Y軸…縦の数直線");
   RenderAt(d, 880, 108, 11, "座標軸…両方合わせて　原点…座標軸が交わる点Ｏ");
   RenderAt(d, 880, 144, 13, "(3,5)を座標、３をX座標、５をY座標　という");
-  if (d.looking) return Handoff::Attempts();
+  if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points =

@@ -38,7 +38,7 @@ Handoff Start(Drill& d, int low, int high) {
     DrawTableCells(d.rt, x, 144, {{d.T_s[8 + i], 13}}, 3);
     DrawTableCells(d.rt, x, 165.6f, {{d.F_s[8 + i], 13}}, 3);
   }
-  if (d.looking) return Handoff::Attempts();
+  if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);

@@ -67,7 +67,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
   RenderAt(
       d, 80, 72, 15,
       formula + " のグラフが通る２点を示しなさい。（←→↓↑で原点から動く、ＥＮＴＥＲキーで確定）");
-  if (d.looking) return Handoff::Attempts();
+  if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, 2);

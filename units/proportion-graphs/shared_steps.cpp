@@ -41,16 +41,17 @@ Judgement MarkEnteredPoints(Drill& d, const Plane& plane, bool right,
                             std::span<const EnteredPoint> points) {
   const Judgement judgement = right ? Judgement::Right : Judgement::Wrong;
   DrawMarkOverOrigin(d.rt, plane, judgement);
-  RecordJudgement(d, judgement, EnteredPointTexts(points));
+  RecordJudgement(d.rt, d.session, judgement, EnteredPointTexts(points));
   return judgement;
 }
 
 Handoff WaitThenGoOn(Drill& d, Judgement judgement) {
   WaitForFreshKey(d.rt);
   d.rt.FlushKeys();
-  if (judgement != Judgement::Right) return Handoff::Start(d.problem);
+  if (judgement != Judgement::Right) return Handoff::Start(d.session.problem);
   // After the unit's last problem the menu offers what comes next.
-  return d.problem == d.unit.ProblemCount() ? Handoff::Done() : Handoff::Start(d.problem + 1);
+  return d.session.problem == d.unit.ProblemCount() ? Handoff::Done()
+                                                    : Handoff::Start(d.session.problem + 1);
 }
 
 void WaitUntilDrawn(Drill& d) {

@@ -9,7 +9,7 @@ namespace drill::testing {
 
 // Problem 3 waits for a key before it shows its graph.
 inline std::string FuncPropAnswer(const Drill& d, int wait, bool wrong) {
-  const int before = d.problem == 3 ? 1 : 0;
+  const int before = d.session.problem == 3 ? 1 : 0;
   return wait < before ? std::string("{Space}") : TypedAnswer(d, wait - before, wrong);
 }
 

@@ -34,9 +34,9 @@ inline std::vector<std::pair<int, int>> TablePoints(int a) {
 // and a key at each pause (9, 10), a key after drawing and the self-judgement 1 (11, 12), the
 // expected answer (all others).
 inline std::string RightKeys(const Drill& d) {
-  if (d.problem == 9 || d.problem == 10)
+  if (d.session.problem == 9 || d.session.problem == 10)
     return PointKeys(TablePoints(static_cast<int>(d.T[1]))) + Repeat("{Space}", 5);
-  if (d.problem == 11 || d.problem == 12) return "{Space}1{Enter}";
+  if (d.session.problem == 11 || d.session.problem == 12) return "{Space}1{Enter}";
   return KeysFor(d);
 }
 
@@ -68,7 +68,7 @@ struct Lesson : Session {
       const Handoff handoff = StartProblem(d, k);
       if (handoff.kind == Handoff::Kind::StartProblem) next = handoff.problem;
       if (handoff.kind == Handoff::Kind::AttemptLoop) {
-        EXPECT_EQ(AttemptLoop(d), AttemptResult::Completed);
+        EXPECT_EQ(Attempts(d), AttemptResult::Completed);
       }
     } catch (const ScriptEnd&) {
       ADD_FAILURE() << "problem " << k << " waited for more keys";
@@ -107,11 +107,11 @@ inline std::string WithoutMarks(std::string text) {
 // point off the curve (9, 10), a key after drawing and the self-judgement (11, 12), a typed answer
 // (all others).
 inline std::string InversePropAnswer(const Drill& d, int wait, bool wrong) {
-  if (d.problem == 9 || d.problem == 10) {
+  if (d.session.problem == 9 || d.session.problem == 10) {
     if (wait > 0) return wait < 6 ? "{Space}" : "";
     return wrong ? PointKeys({{0, 1}, {0, 1}, {0, 1}, {0, 1}}) : RightKeys(d);
   }
-  if (d.problem == 11 || d.problem == 12)
+  if (d.session.problem == 11 || d.session.problem == 12)
     return wait == 0 ? (wrong ? "{Space}0{Enter}" : RightKeys(d)) : "";
   return TypedAnswer(d, wait, wrong);
 }

@@ -95,13 +95,13 @@ TEST(PlottedHyperbola, TheStripKeepsTheFirstCheckAndCountsTheRightOne) {
   ASSERT_EQ(lesson.Run(9), 9);
   const float first_constant = d.T[1];
   EXPECT_EQ(lesson.Count("text 368 18 11 1 1 ×"), 1);
-  EXPECT_EQ(d.completed[9], 0);
+  EXPECT_EQ(d.session.completed[9], 0);
   ASSERT_EQ(lesson.Run(9), 10);
   EXPECT_NE(d.T[1], first_constant);
   EXPECT_EQ(lesson.Lines("judge 2 ").size(), 1u);
   EXPECT_EQ(lesson.Lines("text 368 18 ").size(), 0u) << "the first-try mark was overwritten";
   EXPECT_EQ(lesson.Count("text 372 38 11 1 1 1"), 1);
-  EXPECT_EQ(d.completed[9], 1);
+  EXPECT_EQ(d.session.completed[9], 1);
 }
 
 // Keys pressed together: the extra ones at the fourth point, at the pause after a wrong check and

@@ -21,12 +21,12 @@ enum class Before { Right, ThreeWrong };
 
 void TypeThreeWrong(Lesson& lesson) {
   const Drill& d = lesson.d;
-  if (d.problem == 9 || d.problem == 10) {
+  if (d.session.problem == 9 || d.session.problem == 10) {
     lesson.pupil.Type(RightKeys(d));  // these judge themselves: wrong would start them again
     return;
   }
   std::string wrong;
-  if (d.problem == 11 || d.problem == 12) {
+  if (d.session.problem == 11 || d.session.problem == 12) {
     lesson.pupil.Type("{Space}");
     wrong = "0{Enter}";
   } else {
@@ -63,7 +63,7 @@ void CheckProblemAfter(int before, Before how, int k) {
   EXPECT_EQ(lesson.Count("text " + NumberText(cell) + " 18 11 1 1 ○"), 1);
   EXPECT_EQ(lesson.Lines("text " + NumberText(cell) + " 18 ").size(), 1u);
   EXPECT_EQ(lesson.Count("text " + NumberText(cell + 4) + " 38 11 1 1 1"), 1);
-  EXPECT_EQ(d.completed[k], 1);
+  EXPECT_EQ(d.session.completed[k], 1);
   if (k == 9 || k == 10) {
     EXPECT_EQ(next, k + 1);
     std::string points;
@@ -147,10 +147,10 @@ TEST(Sequence, Problems11And12AcceptOnly1AndShowTheHintAfter0) {
 TEST(Sequence, Problems11And12EraseTheirWholePromptAfterItsKey) {
   for (int k : {11, 12}) {
     Lesson lesson(k);
-    lesson.d.looking = true;
+    lesson.d.session.looking = true;
     lesson.pupil.Type("{Space}");
     ASSERT_EQ(StartProblem(lesson.d, k).kind, Handoff::Kind::AttemptLoop);
-    EXPECT_EQ(AttemptLoop(lesson.d), AttemptResult::HandedBack);
+    EXPECT_EQ(Attempts(lesson.d), AttemptResult::HandedBack);
     EXPECT_TRUE(PromptRowsClear(lesson.d));
   }
 }

@@ -23,7 +23,7 @@ struct FirstDraw {
   FirstDraw(int k, const std::string& clock) : platform({}, clock) {
     SeedFromClock(d.rt);
     StartProblem(d, k);
-    EXPECT_EQ(d.problem, k);
+    EXPECT_EQ(d.session.problem, k);
   }
 };
 

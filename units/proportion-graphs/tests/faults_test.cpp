@@ -80,7 +80,7 @@ TEST(Faults, AWrongFirstTryStaysOnTheStripWhenTheRestartIsRight) {
     EXPECT_EQ(next.problem, k);  // the same problem again, with new numbers
     EXPECT_EQ(MarksIn(p, k, "×"), 1);
     EXPECT_EQ(RunCountIn(p, k), "");
-    EXPECT_EQ(p.d.completed[k], 0);
+    EXPECT_EQ(p.d.session.completed[k], 0);
 
     p.answer_wrongly = false;
     next = p.Run(k);
@@ -89,7 +89,7 @@ TEST(Faults, AWrongFirstTryStaysOnTheStripWhenTheRestartIsRight) {
     EXPECT_EQ(MarksIn(p, k, "○"), 0) << "the right restart overwrote the first try";
     EXPECT_EQ(MarksIn(p, k, "×"), 0);
     EXPECT_EQ(RunCountIn(p, k), "1");
-    EXPECT_EQ(p.d.completed[k], 1);
+    EXPECT_EQ(p.d.session.completed[k], 1);
 
     // Practised again: no new mark, one more run.
     p.Run(k);

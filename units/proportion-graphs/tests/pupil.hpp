@@ -214,7 +214,7 @@ struct Pupil : Session {
     trace.clear();
     const Handoff next = StartProblem(d, k);
     if (next.kind == Handoff::Kind::AttemptLoop) {
-      EXPECT_EQ(AttemptLoop(d), AttemptResult::Completed) << "problem " << k;
+      EXPECT_EQ(Attempts(d), AttemptResult::Completed) << "problem " << k;
     }
     Refresh();
     return next;
