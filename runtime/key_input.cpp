@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "runtime/key_names.hpp"
 #include "runtime/text.hpp"
 
 namespace drill {
@@ -62,21 +63,21 @@ const Typed* InputMethodTextAt(const std::u32string& text, size_t at) {
 const char* ControlKeyText(PressedKey key) {
   switch (key) {
     case PressedKey::Enter:
-      return "\r";
+      return kEnter;
     case PressedKey::Backspace:
-      return "\b";
+      return kBackspace;
     case PressedKey::Delete:
-      return "\x7f";
+      return kDelete;
     case PressedKey::Clear:
-      return "\f";
+      return kClear;
     case PressedKey::Right:
-      return "\x1c";
+      return kRight;
     case PressedKey::Left:
-      return "\x1d";
+      return kLeft;
     case PressedKey::Up:
-      return "\x1e";
+      return kUp;
     case PressedKey::Down:
-      return "\x1f";
+      return kDown;
     default:
       return nullptr;
   }
@@ -118,7 +119,7 @@ KeyDownResult KeyInput::Down(const KeyDown& key, std::deque<KeyPress>& keys) {
     return KeyDownResult::Delivered;
   }
   if (ctrl && !alt && key.key == PressedKey::LetterL) {
-    keys.push_back(KeyPress{0, "\f"});
+    keys.push_back(KeyPress{0, kClear});
     echo_to_drop_ = "l";
     return KeyDownResult::Delivered;
   }

@@ -9,8 +9,12 @@
 
 namespace drill {
 
-// The codes ReadKey gives for Enter and the arrow keys.
+// The codes ReadKey gives for Enter, the editing keys and the arrow keys. The clear key is
+// Ctrl+L; Space gives " ".
 inline constexpr const char* kEnter = "\r";
+inline constexpr const char* kBackspace = "\b";
+inline constexpr const char* kDelete = "\x7f";
+inline constexpr const char* kClear = "\f";
 inline constexpr const char* kRight = "\x1c";
 inline constexpr const char* kLeft = "\x1d";
 inline constexpr const char* kUp = "\x1e";

@@ -1,6 +1,7 @@
 // Key flushing and the number entry of the start-number prompt.
 #include "framework/errors/errors.hpp"
 #include "framework/renderer/renderer.hpp"
+#include "runtime/key_names.hpp"
 
 namespace drill {
 
@@ -25,14 +26,14 @@ std::string ReadNumber(Runtime& rt, float x, float y, std::vector<TapChoice> pro
       rt.DrawCircle(caret_x + 8, y + 8, 4, 0, CircleFill::Filled);
       continue;
     }
-    if (key == "\b") {
+    if (key == kBackspace) {
       // Backspace clears the whole entry.
       rt.DrawLine(x - 112, y - 10, x - 112 + 480, y - 10 + 30, 0, Shape::Fill);
       typed.clear();
       caret_x = x;
       continue;
     }
-    if (key == "\r") {
+    if (key == kEnter) {
       rt.DrawCircle(caret_x + 8, y + 8, 4, 0, CircleFill::Filled);
       return typed;
     }

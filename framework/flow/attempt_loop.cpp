@@ -24,7 +24,7 @@ MarkPlace PlaceOfMark(const AnswerContract& answer, const AnswerOutcome& outcome
 void DrawMark(Runtime& rt, MarkPlace at, Judgement judgement) {
   rt.BeginGroup(DrawGroup::Mark);
   if (judgement == Judgement::Right) {
-    rt.DrawCircle(at.x, at.y, 22, 5, CircleFill::Outline);
+    rt.DrawCircle(at.x, at.y, kMarkReach, 5, CircleFill::Outline);
   } else {
     rt.DrawLine(at.x - 16, at.y - 18, at.x + 16, at.y + 18, 5);
     rt.DrawLine(at.x + 16, at.y - 18, at.x - 16, at.y + 18, 5);

@@ -7,7 +7,7 @@ namespace drill {
 void PressSpacePrompt(Runtime& rt, float line_x, float line_y) {
   const float x = line_x + 88, y = line_y + 45;
   rt.DrawFilledBox(x, y, x + 168, y + 27, 13, 2);
-  rt.DrawTextAt(568, 594, "スペース　キーを押す", 1, 1, 13);
+  rt.DrawTextAt(x, line_y + 54, "スペース　キーを押す", 1, 1, 13);
   {
     const TapScope taps(rt, TapAnywhere(" "));
     while (rt.ReadKey() != " ") {

@@ -2,6 +2,7 @@
 #include "framework/errors/errors.hpp"
 #include "framework/menu/menu.hpp"
 #include "framework/menu/sequence.hpp"
+#include "runtime/key_names.hpp"
 
 namespace drill {
 
@@ -34,8 +35,8 @@ void EnterScreen(Runtime& rt, const std::string& title) {
   rt.DrawTextAt(16, 9, title, 2, 2, 13);
   rt.DrawTextAt(480, 540, "Enterキーを押す", 1, 1, 13);
   {
-    const TapScope taps(rt, TapAnywhere("\r"));
-    while (rt.ReadKey() != "\r") {
+    const TapScope taps(rt, TapAnywhere(kEnter));
+    while (rt.ReadKey() != kEnter) {
     }
   }
   rt.FlushKeys();

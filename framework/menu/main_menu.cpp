@@ -6,6 +6,7 @@
 #include "framework/menu/menu.hpp"
 #include "framework/menu/sequence.hpp"
 #include "framework/renderer/renderer.hpp"
+#include "runtime/key_names.hpp"
 #include "runtime/numbers.hpp"
 #include "runtime/text.hpp"
 
@@ -50,7 +51,7 @@ Next MainMenu(Runtime& rt, const UnitDefinition& unit, SessionState& session) {
 Next PracticeStart(Runtime& rt, const UnitDefinition& unit) {
   rt.DrawLine(1, 252, 1281, 612, 0, Shape::Fill);
   constexpr const char* kPrompt = "何番から始めますか　番号を入力し、Enter キーを押してください。";
-  const std::array<std::string, 1> enter{"\r"};
+  const std::array<std::string, 1> enter{kEnter};
   constexpr float kEntryX = 320, kEntryY = 306;
   float start = 0;
   for (;;) {
