@@ -97,13 +97,6 @@ struct Drill {
   // goes on with its series instead of starting a new one.
   bool taking_up_series = false;
 
-  // The answer editor's cursor, and the root it has open (a RootState's number, recorded with
-  // each item the editor draws).
-  float cursor_x = 0, cursor_y = 0;
-  int open_root = 0;
-  // What the pupil typed in each blank of the current problem's last answer.
-  Array<std::string, 10> blank_answers;
-
   // The value that decided the last draw of a problem, so that the next draw differs from it.
   float previous_draw = 0;
 

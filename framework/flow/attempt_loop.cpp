@@ -50,15 +50,14 @@ AttemptResult AttemptLoop(Drill& d) {
   for (;;) {
     if (d.looking) return AttemptResult::HandedBack;
     const AnswerContract& answer = d.answer;
-    d.cursor_x = answer.line_x;
-    d.cursor_y = answer.line_y;
-    d.rt.DrawLine(d.cursor_x, d.cursor_y - 9, d.cursor_x + 800, d.cursor_y + 27, 0, Shape::Fill);
+    d.rt.DrawLine(answer.line_x, answer.line_y - 9, answer.line_x + 800, answer.line_y + 27, 0,
+                  Shape::Fill);
     // The mark after a long several-blank line may stand beyond what the answer line erases.
     if (attempt > 0 && answer.blanks > 1) EraseMark(d.rt, mark);
     attempt += 1;
 
     // From the second attempt on, the last answer line is erased too.
-    last = AnswerEntry(d, answer, attempt > 1 ? last.line_end : 0);
+    last = AnswerEntry(d.rt, answer, attempt > 1 ? last.line_end : 0);
     mark = PlaceOfMark(answer, last);
     DrawMark(d.rt, mark, last.judgement);
     RecordFirstTry(d, last.judgement);
