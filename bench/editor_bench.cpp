@@ -25,7 +25,7 @@ void TypedKeyStepOfEditor(benchmark::State& state) {
   d.answer.blank_expected[1][1] = d.answer.expected = "12";
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    AnswerEntry(d, d.answer, 0);
+    AnswerEntry(d.rt, d.answer, 0);
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     state.SetIterationTime(spent.count() / (kKeys + 1));
   }

@@ -65,13 +65,6 @@ struct Drill {
   // The sequence of problems, the results strip and the record: what lasts between problems.
   SessionState session;
 
-  // The answer editor's cursor, and the root it has open (a RootState's number, recorded with
-  // each item the editor draws).
-  float cursor_x = 0, cursor_y = 0;
-  int open_root = 0;
-  // What the pupil typed in each blank of the current problem's last answer.
-  Array<std::string, 10> blank_answers;
-
   // The value that decided the last draw of a problem, so that the next draw differs from it.
   float previous_draw = 0;
 

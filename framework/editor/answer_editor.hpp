@@ -57,8 +57,8 @@ class AnswerEditor {
  public:
   // `previous_reach` is the rightmost x the last attempt's answer line drew to (0 for none): the
   // new line erases that far, so nothing of a long or tall wrong answer stays.
-  AnswerEditor(Drill& d, const AnswerContract& answer, float previous_reach)
-      : d_(d), answer_(answer), attempt_reach_(previous_reach) {}
+  AnswerEditor(Runtime& rt, const AnswerContract& answer, float previous_reach)
+      : rt_(rt), answer_(answer), attempt_reach_(previous_reach) {}
 
   // Erases the answer line (and whatever a cleared attempt left in it) and draws "答 " and the
   // text that stands before the first blank.
@@ -73,6 +73,8 @@ class AnswerEditor {
   float line_y() const { return line_y_; }
   // After a finished answer: where the line ends, its blanks' marks included.
   float line_end() const { return line_end_; }
+  // After a finished answer: blank k's text at [k], a second accepted form given as the first.
+  const Array<std::string, 5>& blank_texts() const { return blank_texts_; }
 
  private:
   enum class KeyAction { Clear, StartFraction, Enter, Backspace, Accept, Ignore };
@@ -113,16 +115,19 @@ class AnswerEditor {
   void EraseCursor();
   void NoteReach(float right);
 
-  Drill& d_;
+  Runtime& rt_;
   const AnswerContract& answer_;
   Mode mode_ = Mode::Normal;
-  std::string key_;                // the key being handled, as its code
-  std::string typed_;              // the current blank's text; the whole answer once finished
-  int blanks_left_ = 1;            // the blanks still to finish, the current one included
-  float line_x_ = 0, line_y_ = 0;  // where the current blank's stretch of the line starts
-  float row_y_ = 0;                // the current blank's row
-  float blank_start_ = 0;          // x where the current blank's text begins
-  std::string denominator_text_;   // the fraction being typed: its parts' texts
+  float cursor_x_ = 0, cursor_y_ = 0;  // where the next key's glyph goes
+  int open_root_ = 0;  // the root open at the cursor: a RootState's number, recorded with each item
+  Array<std::string, 5> blank_texts_;  // [k] what blank k holds once finished
+  std::string key_;                    // the key being handled, as its code
+  std::string typed_;                  // the current blank's text; the whole answer once finished
+  int blanks_left_ = 1;                // the blanks still to finish, the current one included
+  float line_x_ = 0, line_y_ = 0;      // where the current blank's stretch of the line starts
+  float row_y_ = 0;                    // the current blank's row
+  float blank_start_ = 0;              // x where the current blank's text begins
+  std::string denominator_text_;       // the fraction being typed: its parts' texts
   std::string numerator_text_;
   float fraction_x_ = 0;           // where the fraction being typed starts
   float denominator_end_ = 0;      // where its denominator's text ended

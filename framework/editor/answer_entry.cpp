@@ -17,15 +17,16 @@ bool IsAccepted(const std::string& text, const std::string& expected) {
 
 }  // namespace
 
-AnswerOutcome AnswerEntry(Drill& d, const AnswerContract& answer, float previous_reach) {
-  editor::AnswerEditor answer_editor(d, answer, previous_reach);
+AnswerOutcome AnswerEntry(Runtime& rt, const AnswerContract& answer, float previous_reach) {
+  editor::AnswerEditor answer_editor(rt, answer, previous_reach);
   for (;;) {
     answer_editor.DrawAnswerLine();
     // The clear key throws the whole attempt away, finished blanks included.
     if (answer_editor.Run() == editor::EditorEnd::Finished) break;
   }
-  const Judgement judgement = JudgeAnswer(d.rt, answer, StripRootEnds(answer_editor.typed()));
-  return {judgement, answer_editor.line_x(), answer_editor.line_y(), answer_editor.line_end()};
+  const Judgement judgement = JudgeAnswer(rt, answer, StripRootEnds(answer_editor.typed()));
+  return {judgement, answer_editor.line_x(), answer_editor.line_y(), answer_editor.line_end(),
+          answer_editor.blank_texts()};
 }
 
 Judgement JudgeAnswer(Runtime& rt, const AnswerContract& answer, const std::string& typed) {
@@ -40,11 +41,10 @@ Judgement JudgeAnswer(Runtime& rt, const AnswerContract& answer, const std::stri
 namespace editor {
 
 void AnswerEditor::DrawAnswerLine() {
-  Drill& d = d_;
   line_x_ = answer_.line_x;
   line_y_ = answer_.line_y;
-  d.cursor_x = line_x_ + kCell;
-  d.cursor_y = line_y_;
+  cursor_x_ = line_x_ + kCell;
+  cursor_y_ = line_y_;
   // A cleared attempt may have drawn beyond the usual area (a long second blank, a tall root):
   // all of it goes.
   EraseAll(finished_);
@@ -54,22 +54,21 @@ void AnswerEditor::DrawAnswerLine() {
   attempt_reach_ = line_x_ + 224;
   // The runtime shows no text cursor of its own, so there is none to switch off.
   const float lead_x = line_x_ - 8 * static_cast<float>(SjisWidth(answer_.units[0]) + 4);
-  d.rt.DrawTextAt(lead_x, line_y_, "答 " + answer_.units[0], 1, 1, kAnswerColour);
+  rt_.DrawTextAt(lead_x, line_y_, "答 " + answer_.units[0], 1, 1, kAnswerColour);
   blanks_left_ = answer_.blanks;
   typed_.clear();
 }
 
 EnterResult AnswerEditor::CompleteBlank() {
-  Drill& d = d_;
   const int k = answer_.blanks - blanks_left_ + 1;
   // Where the blank's text ended: its mark goes there.
-  const float end_x = d.cursor_x, end_y = d.cursor_y;
+  const float end_x = cursor_x_, end_y = cursor_y_;
   // A blank is finished only with no root open.
   RootState root = RootState::None;
-  d.cursor_x =
-      RenderText(d.rt, {d.cursor_x, d.cursor_y, editor::kAnswerColour}, answer_.units[k], root).x;
-  NoteReach(d.cursor_x);
-  d.blank_answers[k] = StripRootEnds(typed_);
+  cursor_x_ =
+      RenderText(rt_, {cursor_x_, cursor_y_, editor::kAnswerColour}, answer_.units[k], root).x;
+  NoteReach(cursor_x_);
+  blank_texts_[k] = StripRootEnds(typed_);
   typed_.clear();
   finished_.insert(finished_.end(), blank_.begin(), blank_.end());
   blank_.clear();
@@ -78,10 +77,10 @@ EnterResult AnswerEditor::CompleteBlank() {
     // Every blank of a several-blank answer is marked on the spot; a second accepted form is
     // stored as the canonical one, so the whole answer is judged in one form only.
     Item mark;
-    if (IsAccepted(d.blank_answers[k], answer_.blank_expected[1][k]) ||
-        IsAccepted(d.blank_answers[k], answer_.blank_expected[2][k])) {
+    if (IsAccepted(blank_texts_[k], answer_.blank_expected[1][k]) ||
+        IsAccepted(blank_texts_[k], answer_.blank_expected[2][k])) {
       mark.kind = Item::Kind::RightMark;
-      d.blank_answers[k] = answer_.blank_expected[1][k];
+      blank_texts_[k] = answer_.blank_expected[1][k];
     } else {
       mark.kind = Item::Kind::WrongMark;
     }
@@ -93,16 +92,16 @@ EnterResult AnswerEditor::CompleteBlank() {
   }
 
   if (blanks_left_ <= 1) {
-    line_end_ = d.cursor_x;
+    line_end_ = cursor_x_;
     for (const Item& item : finished_) line_end_ = std::max(line_end_, item.area.right);
     typed_.clear();
-    for (int i = 1; i <= 5; ++i) typed_ += d.blank_answers[i];
+    for (int i = 1; i <= 5; ++i) typed_ += blank_texts_[i];
     return EnterResult::AnswerDone;
   }
   blanks_left_ -= 1;
   // The next blank starts right after the unit text, on the same row.
-  line_x_ = d.cursor_x;
-  line_y_ = d.cursor_y;
+  line_x_ = cursor_x_;
+  line_y_ = cursor_y_;
   blank_start_ = line_x_;
   blank_reach_ = line_x_;
   return EnterResult::GoOn;

@@ -36,13 +36,12 @@ void AnswerEditor::HandleBackspace() {
 }
 
 void AnswerEditor::BackspaceNormal() {
-  Drill& d = d_;
   if (typed_.ends_with(kRootEndMark)) {
     // The last item is a finished fraction: the whole blank is cleared and typing starts again at
     // the blank's beginning.
     typed_.clear();
-    d.cursor_x = blank_start_;
-    d.cursor_y = row_y_;
+    cursor_x_ = blank_start_;
+    cursor_y_ = row_y_;
     Restart();
     return;
   }
@@ -53,41 +52,39 @@ void AnswerEditor::BackspaceNormal() {
   const Item item = blank_.back();
   blank_.pop_back();
   // Removing a root sign closes its root.
-  if (item.code == kRootCode) d.open_root = 0;
+  if (item.code == kRootCode) open_root_ = 0;
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
-  d.cursor_x = item.x;
-  d.cursor_y = row_y_;
+  cursor_x_ = item.x;
+  cursor_y_ = row_y_;
   DropLastCharacter(typed_);
   if (typed_.empty()) Restart();
 }
 
 void AnswerEditor::BackspaceNumerator() {
-  Drill& d = d_;
   if (numerator_text_.empty() || numerator_.empty()) {
     // Back to the end of the denominator.
     mode_ = Mode::Denominator;
-    d.cursor_x = denominator_end_;
-    d.cursor_y = row_y_ + 14;
+    cursor_x_ = denominator_end_;
+    cursor_y_ = row_y_ + 14;
     return;
   }
   const Item item = numerator_.back();
   numerator_.pop_back();
-  if (item.code == kRootCode) d.open_root = 0;
+  if (item.code == kRootCode) open_root_ = 0;
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
-  d.cursor_x = item.x;
-  d.cursor_y = row_y_ - 12;
+  cursor_x_ = item.x;
+  cursor_y_ = row_y_ - 12;
   DropLastCharacter(numerator_text_);
 }
 
 void AnswerEditor::BackspaceDenominator() {
-  Drill& d = d_;
   if (denominator_text_.ends_with(kRootEndMark)) {
     // Back from the numerator: the denominator is open again. A root in it runs to its end (so
     // the finished fraction shows it), and the keys typed now continue under its bar.
     denominator_text_.erase(denominator_text_.size() - std::string(kRootEndMark).size());
-    if (denominator_text_.find(kRootCode) != std::string::npos) d.open_root = 1;
+    if (denominator_text_.find(kRootCode) != std::string::npos) open_root_ = 1;
   }
   if (denominator_text_.empty() || denominator_.empty()) {
     AbandonFraction();
@@ -95,11 +92,11 @@ void AnswerEditor::BackspaceDenominator() {
   }
   const Item item = denominator_.back();
   denominator_.pop_back();
-  if (item.code == kRootCode) d.open_root = 0;
+  if (item.code == kRootCode) open_root_ = 0;
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
-  d.cursor_x = item.x;
-  d.cursor_y = row_y_ + 14;
+  cursor_x_ = item.x;
+  cursor_y_ = row_y_ + 14;
   DropLastCharacter(denominator_text_);
 }
 

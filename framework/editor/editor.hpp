@@ -7,18 +7,20 @@
 
 namespace drill {
 
-// What one attempt gave: its judgement and where its answer line stood, for the mark beside it.
+// What one attempt gave: its judgement, where its answer line stood (for the mark beside it) and
+// what each blank held.
 struct AnswerOutcome {
   Judgement judgement = Judgement::Wrong;
   float last_blank_x = 0, last_blank_y = 0;  // where the last blank's stretch of the line starts
   float line_end = 0;                        // where the line ends, its blanks' marks included
+  // [k] what the pupil typed in blank k; a second accepted form is given as the first one.
+  Array<std::string, 5> blank_texts;
 };
 
 // One attempt: draws the answer line, lets the pupil type every blank and judges the answer
 // against the contract; traces "judge 2 TEXT" (right) or "judge 1 TEXT" (wrong). The line erases
-// as far as `previous_reach`, where the attempt before it drew to (0 for none). Each blank's text
-// is left in blank_answers.
-AnswerOutcome AnswerEntry(Drill& d, const AnswerContract& answer, float previous_reach);
+// as far as `previous_reach`, where the attempt before it drew to (0 for none).
+AnswerOutcome AnswerEntry(Runtime& rt, const AnswerContract& answer, float previous_reach);
 
 // The judgement alone: the typed text loses its marks and blanks and is compared byte for byte
 // with the contract's expected text and its alternatives (an empty one never matches); traced.

@@ -8,39 +8,37 @@
 namespace drill::editor {
 
 void AnswerEditor::StartFraction() {
-  Drill& d = d_;
   EraseCursor();
   Item bar;
   bar.kind = Item::Kind::ProvisionalBar;
   bar.code = std::string(kFractionMark) + kFractionMark + kFractionMark;
-  bar.x = d.cursor_x;
+  bar.x = cursor_x_;
   bar.y = row_y_;
-  bar.nroot = d.open_root;
+  bar.nroot = open_root_;
   Draw(bar);
   bar_ = bar;
   denominator_.clear();
   numerator_.clear();
-  fraction_x_ = d.cursor_x;
+  fraction_x_ = cursor_x_;
   denominator_text_.clear();
   mode_ = Mode::Denominator;
-  d.cursor_y = row_y_ + 12;
+  cursor_y_ = row_y_ + 12;
 }
 
 void AnswerEditor::AcceptInPart() {
-  Drill& d = d_;
   EraseCursor();
   const bool in_denominator = mode_ == Mode::Denominator;
   const float row = in_denominator ? row_y_ + 12 : row_y_ - 12;
   Item item;
   item.kind = Item::Kind::PartGlyph;
   item.code = key_;
-  item.x = d.cursor_x;
+  item.x = cursor_x_;
   item.y = row;
-  item.nroot = d.open_root;
+  item.nroot = open_root_;
   Draw(item);
   // Inside a part every key takes one cell; the final setting spaces it properly.
-  d.cursor_x += kCell;
-  d.cursor_y = row;
+  cursor_x_ += kCell;
+  cursor_y_ = row;
   if (in_denominator) {
     denominator_text_ += key_;
     denominator_.push_back(item);
@@ -51,17 +49,15 @@ void AnswerEditor::AcceptInPart() {
 }
 
 void AnswerEditor::MoveToNumerator() {
-  Drill& d = d_;
   denominator_text_ += kRootEndMark;
-  denominator_end_ = d.cursor_x;
+  denominator_end_ = cursor_x_;
   numerator_text_.clear();
   mode_ = Mode::Numerator;
-  d.cursor_x = fraction_x_;
-  d.cursor_y = row_y_ - 12;
+  cursor_x_ = fraction_x_;
+  cursor_y_ = row_y_ - 12;
 }
 
 void AnswerEditor::FinishFraction() {
-  Drill& d = d_;
   numerator_text_ += kRootEndMark;
   // The provisional layout goes, then the fraction is set centred with a bar as wide as its
   // longer part.
@@ -78,20 +74,19 @@ void AnswerEditor::FinishFraction() {
   fraction.code = numerator_text_ + "/" + denominator_text_;
   fraction.x = fraction_x_;
   fraction.y = row_y_;
-  fraction.nroot = d.open_root;
+  fraction.nroot = open_root_;
   const float end = Draw(fraction);
   blank_.push_back(fraction);
   typed_ += std::string(kRootEndMark) + numerator_text_ + "/" + denominator_text_ + kRootEndMark;
-  d.cursor_x = end + kFractionGap;
-  d.cursor_y = row_y_;
+  cursor_x_ = end + kFractionGap;
+  cursor_y_ = row_y_;
   mode_ = Mode::Normal;
 }
 
 void AnswerEditor::AbandonFraction() {
-  Drill& d = d_;
   mode_ = Mode::Normal;
-  d.cursor_x = fraction_x_;
-  d.cursor_y = row_y_;
+  cursor_x_ = fraction_x_;
+  cursor_y_ = row_y_;
   // Only the fraction's own pixels go: whatever was typed before it stays in the answer and on
   // the screen.
   Area erased{fraction_x_, row_y_, fraction_x_ + 3 * kCell, row_y_ + kCell};

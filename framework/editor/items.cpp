@@ -47,7 +47,7 @@ Area Area::Union(const Area& other) const {
 }
 
 float AnswerEditor::Paint(const Item& item, int colour, RootState& root) {
-  Runtime& rt = d_.rt;
+  Runtime& rt = rt_;
   const Pen pen{item.x, item.y, colour};
   root = static_cast<RootState>(item.nroot);
   switch (item.kind) {
@@ -89,7 +89,7 @@ float AnswerEditor::Paint(const Item& item, int colour, RootState& root) {
 float AnswerEditor::Draw(Item& item) {
   RootState root = RootState::None;
   const float end = Paint(item, item.colour, root);
-  d_.open_root = static_cast<int>(root);
+  open_root_ = static_cast<int>(root);
   item.area = AreaOf(item, end);
   NoteReach(item.area.right);
   return end;
@@ -124,13 +124,12 @@ void AnswerEditor::RedrawAround(const Area& area) {
 }
 
 void AnswerEditor::Fill(const Area& area) {
-  d_.rt.DrawLine(area.left, area.top, area.right, area.bottom, 0, Shape::Fill);
+  rt_.DrawLine(area.left, area.top, area.right, area.bottom, 0, Shape::Fill);
 }
 
 void AnswerEditor::EraseCursor() {
-  Drill& d = d_;
   // The disc sits right of the last glyph; no glyph of the font reaches into it.
-  d.rt.DrawCircle(d.cursor_x + 8, d.cursor_y + 8, 4, 0, CircleFill::Filled);
+  rt_.DrawCircle(cursor_x_ + 8, cursor_y_ + 8, 4, 0, CircleFill::Filled);
 }
 
 void AnswerEditor::NoteReach(float right) {

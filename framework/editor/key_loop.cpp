@@ -40,24 +40,23 @@ bool IsOneOf(const std::string& key, std::string_view codes) {
 }  // namespace
 
 EditorEnd AnswerEditor::Run() {
-  Drill& d = d_;
-  row_y_ = d.cursor_y;
-  blank_start_ = d.cursor_x;
-  blank_reach_ = d.cursor_x;
+  row_y_ = cursor_y_;
+  blank_start_ = cursor_x_;
+  blank_reach_ = cursor_x_;
   Restart();
   for (;;) {
-    if (d.cursor_x >= EntryLimit()) {
+    if (cursor_x_ >= EntryLimit()) {
       // The blank has run into the right margin: its text is thrown away and it starts again,
       // on its own row even when a fraction part was being typed.
       typed_.clear();
-      d.cursor_x = blank_start_;
-      d.cursor_y = row_y_;
+      cursor_x_ = blank_start_;
+      cursor_y_ = row_y_;
       Restart();
       continue;
     }
-    d.rt.DrawCircle(d.cursor_x + 8, d.cursor_y + 8, 4, kAnswerColour, CircleFill::Filled);
-    NoteReach(d.cursor_x + 13);
-    key_ = d.rt.ReadKey();
+    rt_.DrawCircle(cursor_x_ + 8, cursor_y_ + 8, 4, kAnswerColour, CircleFill::Filled);
+    NoteReach(cursor_x_ + 13);
+    key_ = rt_.ReadKey();
     if (key_.empty()) {
       EraseCursor();
       continue;
@@ -89,15 +88,14 @@ EditorEnd AnswerEditor::Run() {
 }
 
 AnswerEditor::KeyAction AnswerEditor::Classify() {
-  Drill& d = d_;
   if (IsOneOf(key_, kLowerCaseStandIns)) key_[0] = static_cast<char>(key_[0] - 'a' + 'A');
   const std::string key = key_;
   if (key == kClearKey) return KeyAction::Clear;
   if (key == "S" && mode_ == Mode::Normal) return KeyAction::StartFraction;
-  if (key == "Q") d.open_root = 11;
+  if (key == "Q") open_root_ = 11;
   if (key == "V") {
     // F11: a root sign tall enough for the fraction that follows.
-    d.open_root = 22;
+    open_root_ = 22;
     key_.assign(1, 'Q');
   }
   if (key == kEnterKey) return KeyAction::Enter;
@@ -115,16 +113,15 @@ AnswerEditor::KeyAction AnswerEditor::Classify() {
 
 // The blank starts afresh: nothing typed, normal mode, no root, its area erased. X stays.
 void AnswerEditor::Restart() {
-  Drill& d = d_;
-  row_y_ = d.cursor_y;
-  d.open_root = 0;
+  row_y_ = cursor_y_;
+  open_root_ = 0;
   EraseAll(blank_);
   EraseFractionInProgress();
   const Area area{line_x_, line_y_ - 20, std::max(line_x_ + 480, blank_reach_), line_y_ + 54};
   Fill(area);
   // A mark of the blank before may reach into this one.
   RedrawAround(area);
-  blank_reach_ = d.cursor_x;
+  blank_reach_ = cursor_x_;
   mode_ = Mode::Normal;
 }
 
@@ -135,30 +132,28 @@ float AnswerEditor::EntryLimit() const {
 }
 
 void AnswerEditor::AcceptNormal() {
-  Drill& d = d_;
   EraseCursor();
   Item item;
   item.kind = Item::Kind::Glyph;
   item.code = key_;
-  item.x = d.cursor_x;
+  item.x = cursor_x_;
   item.y = row_y_;
-  item.nroot = d.open_root;
+  item.nroot = open_root_;
   const float end = Draw(item);
   blank_.push_back(item);
-  d.cursor_x = end;
-  d.cursor_y = row_y_;
+  cursor_x_ = end;
+  cursor_y_ = row_y_;
   typed_ += key_;
 }
 
 EnterResult AnswerEditor::HandleEnter() {
-  Drill& d = d_;
   EraseCursor();
   if (mode_ == Mode::Normal && typed_.empty()) return EnterResult::GoOn;  // a blank is never empty
-  if (mode_ == Mode::Normal && d.open_root == 0) return CompleteBlank();
-  if (d.open_root == 1) {
-    d.open_root = 0;  // the root ends; the text records nothing for it
-  } else if (mode_ == Mode::Normal && d.open_root == 2) {
-    d.open_root = 0;  // the tall root ends
+  if (mode_ == Mode::Normal && open_root_ == 0) return CompleteBlank();
+  if (open_root_ == 1) {
+    open_root_ = 0;  // the root ends; the text records nothing for it
+  } else if (mode_ == Mode::Normal && open_root_ == 2) {
+    open_root_ = 0;  // the tall root ends
   } else if (mode_ == Mode::Denominator) {
     MoveToNumerator();
   } else if (mode_ == Mode::Numerator) {

@@ -43,25 +43,21 @@ void ShowHints(const ShowHint& show_hint, int first) {
 
 }  // namespace
 
-AttemptResult AttemptLoop(Drill& d) {
-  Runtime& rt = d.rt;
-  SessionState& session = d.session;
-  const AnswerContract& answer = d.answer;
-  const ShowHint show_hint = [&d](int s) { ProblemStep(d, s); };
+AttemptResult AttemptLoop(Runtime& rt, SessionState& session, const AnswerContract& answer,
+                          const ShowHint& show_hint) {
   int attempt = 0;
   AnswerOutcome last;  // the attempt before this one
   MarkPlace mark;
   for (;;) {
     if (session.looking) return AttemptResult::HandedBack;
-    d.cursor_x = answer.line_x;
-    d.cursor_y = answer.line_y;
-    rt.DrawLine(d.cursor_x, d.cursor_y - 9, d.cursor_x + 800, d.cursor_y + 27, 0, Shape::Fill);
+    rt.DrawLine(answer.line_x, answer.line_y - 9, answer.line_x + 800, answer.line_y + 27, 0,
+                Shape::Fill);
     // The mark after a long several-blank line may stand beyond what the answer line erases.
     if (attempt > 0 && answer.blanks > 1) EraseMark(rt, mark);
     attempt += 1;
 
     // From the second attempt on, the last answer line is erased too.
-    last = AnswerEntry(d, answer, attempt > 1 ? last.line_end : 0);
+    last = AnswerEntry(rt, answer, attempt > 1 ? last.line_end : 0);
     mark = PlaceOfMark(answer, last);
     DrawMark(rt, mark, last.judgement);
     RecordFirstTry(rt, session, last.judgement);

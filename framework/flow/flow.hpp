@@ -62,6 +62,7 @@ enum class AttemptResult {
 using ShowHint = std::function<void(int s)>;
 // Up to three attempts at the answer the contract describes, with marks and the hints between
 // them; in look-at-problems mode nothing is asked.
-AttemptResult AttemptLoop(Drill& d);
+AttemptResult AttemptLoop(Runtime& rt, SessionState& session, const AnswerContract& answer,
+                          const ShowHint& show_hint);
 
 }  // namespace drill

@@ -29,7 +29,8 @@ Next RunProblem(Drill& d, int k) {
     case Handoff::Kind::StartProblem:
       return {Next::Stage::Problem, handoff.problem};
     case Handoff::Kind::AttemptLoop:
-      if (AttemptLoop(d) == AttemptResult::HandedBack)
+      if (AttemptLoop(d.rt, d.session, d.answer, [&d](int s) { ProblemStep(d, s); }) ==
+          AttemptResult::HandedBack)
         return LookPause(d.rt, d.unit.title, d.session);
       return EndOfProblemMenu(d.rt, d.session.problem, d.unit.ProblemCount());
     case Handoff::Kind::Finished:

@@ -26,7 +26,7 @@ namespace drill::testing {
 
 // The current problem's attempts with its own hints, as a program runs them.
 inline AttemptResult Attempts(Drill& d) {
-  return AttemptLoop(d);
+  return AttemptLoop(d.rt, d.session, d.answer, [&d](int s) { ProblemStep(d, s); });
 }
 
 // A text drawn on the screen with its full-width digits, minus and point read as ASCII, so that

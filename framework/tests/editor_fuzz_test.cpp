@@ -38,8 +38,8 @@ TEST(EditorFuzzTest, AnyKeySequenceEndsCleanly) {
     if (!done) continue;
     ++finished;
     for (int k = 1; k <= s.d.answer.blanks; ++k) {
-      EXPECT_NE(s.d.blank_answers[k], "") << script;
-      EXPECT_EQ(s.d.blank_answers[k].find("ﾝ"), std::string::npos) << script;
+      EXPECT_NE(s.outcome.blank_texts[k], "") << script;
+      EXPECT_EQ(s.outcome.blank_texts[k].find("ﾝ"), std::string::npos) << script;
     }
   }
   // The sequences must reach the judgement often enough to test it.

@@ -34,7 +34,7 @@ class EditorSession {
   // Types the script; true when the answer was finished, false when the keys ran out first.
   bool Run() {
     try {
-      outcome = AnswerEntry(d, d.answer, 0);
+      outcome = AnswerEntry(d.rt, d.answer, 0);
       return true;
     } catch (const ScriptEnd&) {
       return false;

@@ -82,7 +82,7 @@ TEST(EditorTest, DigitsAreShownAndFollowedByTheUnitText) {
   EXPECT_GE(two, 0);
   EXPECT_GE(unit, 0);
   EXPECT_LT(unit, s.IndexOf("judge 2 12"));
-  EXPECT_EQ(s.d.blank_answers[1], "12");
+  EXPECT_EQ(s.outcome.blank_texts[1], "12");
   EXPECT_EQ(s.outcome.judgement, Judgement::Right);
   EXPECT_EQ(s.outcome.last_blank_x, 480);
   EXPECT_EQ(s.outcome.last_blank_y, 540);
@@ -197,7 +197,7 @@ TEST(EditorTest, SeveralBlanksAreMarkedAndSecondFormsStoredCanonically) {
   EXPECT_TRUE(s.Has("text 544 540 15 1 1 ４"));
   EXPECT_TRUE(s.Has("line 544 540 576 567 8 line solid"));
   EXPECT_TRUE(s.Has("line 544 567 576 540 8 line solid"));
-  EXPECT_EQ(s.d.blank_answers[1], "1/2");
+  EXPECT_EQ(s.outcome.blank_texts[1], "1/2");
   EXPECT_TRUE(s.Has("judge 1 1/24"));
   EXPECT_EQ(s.outcome.last_blank_x, 544);
 
@@ -233,7 +233,7 @@ TEST(EditorTest, BlankStartingAtTheMarginCanStillBeTyped) {
   s.d.answer.units[1] = "　";
   ASSERT_TRUE(s.Run());
   EXPECT_TRUE(s.Has("text 1120 540 15 1 1 ５"));
-  EXPECT_EQ(s.d.blank_answers[2], "5");
+  EXPECT_EQ(s.outcome.blank_texts[2], "5");
 }
 
 TEST(EditorTest, EmptyExpectedTextsNeverMatch) {

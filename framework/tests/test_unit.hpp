@@ -14,8 +14,7 @@ inline Handoff AskNumber(Drill& d, int k) {
   d.session.problem = k;
   ClearWorkArea(d.rt);
   DrawBadgeAndFrame(d.rt, d.session.problem, {48, 63, 640, 99});
-  for (int i = 1; i <= 5; ++i)
-    d.answer.units[i] = d.answer.blank_expected[1][i] = d.blank_answers[i] = "";
+  for (int i = 1; i <= 5; ++i) d.answer.units[i] = d.answer.blank_expected[1][i] = "";
   RenderAt(d, 64, 72, 15, "問題" + NumberText(static_cast<float>(k)));
   d.answer.blanks = 1;
   d.answer.units[0] = "  ";

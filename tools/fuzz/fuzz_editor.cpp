@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Answers one after another, as attempts do, until the keys run out.
   try {
     float reach = 0;
-    for (int attempt = 0; attempt < 3; ++attempt) reach = AnswerEntry(d, d.answer, reach).line_end;
+    for (int attempt = 0; attempt < 3; ++attempt)
+      reach = AnswerEntry(d.rt, d.answer, reach).line_end;
   } catch (const ScriptEnd&) {
   }
   return 0;

@@ -11,7 +11,6 @@ void BeginProblem(Drill& d, float WX2, float WY2) {
   for (int k = 1; k <= 5; ++k) {
     d.answer.units[k] = "";
     d.answer.blank_expected[1][k] = "";
-    d.blank_answers[k] = "";
   }
 }
 
