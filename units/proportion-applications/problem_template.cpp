@@ -15,8 +15,6 @@ void BeginProblem(Drill& d, float WX2, float WY2) {
   }
 }
 
-void NoHint(Drill&) {}
-
 float WholeNumberFrom(float r, int a, int b) {
   const float count = static_cast<float>(b - a + 1);
   const float whole = IntPart(r * count + static_cast<float>(a));
@@ -60,6 +58,11 @@ void SetUpAnswer(Drill& d, const AnswerSpec& answer) {
 Handoff AskForAnswer(Drill& d, const AnswerSpec& answer) {
   SetUpAnswer(d, answer);
   return Handoff::Attempts();
+}
+
+Handoff AskSelfAssessment(Drill& d) {
+  DrawAnswerPrompt(d.rt, d.answer.line_x, d.answer.line_y, kSelfAssessmentPrompt);
+  return AskForAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
 }
 
 }  // namespace drill

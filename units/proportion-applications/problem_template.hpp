@@ -9,6 +9,7 @@
 #include "framework/drill.hpp"
 #include "framework/errors/errors.hpp"
 #include "framework/flow/flow.hpp"
+#include "framework/flow/problem_steps.hpp"
 #include "framework/placeholder.hpp"
 #include "framework/planes/planes.hpp"
 #include "framework/renderer/renderer.hpp"
@@ -21,9 +22,6 @@ namespace drill {
 // dispatch from the problem's slot) and the problem frame from (48, 63) to (WX2, WY2), and clears
 // the answer state (the units and expected texts of the blanks, the blank answers).
 void BeginProblem(Drill& d, float WX2, float WY2);
-
-// The hint routine of a problem with fewer than three hints: it shows nothing.
-void NoHint(Drill& d);
 
 // A whole number from a to b: IntPart(r·(b − a + 1) + a) for r in [0, 1). In float arithmetic an
 // r just below 1 can round the sum up to b + 1, so the result is held to b.
@@ -52,5 +50,8 @@ struct AnswerSpec {
 void SetUpAnswer(Drill& d, const AnswerSpec& answer);
 // Sets up the answer and enters the attempt loop: the last step of every problem start.
 Handoff AskForAnswer(Drill& d, const AnswerSpec& answer);
+// The end of a drawing exercise the pupil judges: the prompt above the answer line, and 1 as the
+// answer when the drawing on paper matches the one shown, 0 when not.
+Handoff AskSelfAssessment(Drill& d);
 
 }  // namespace drill
