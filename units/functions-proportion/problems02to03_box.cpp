@@ -80,7 +80,7 @@ Handoff StartTable(Drill& d) {
   }
   const float x = DrawTableCells(d.rt, 80, 182, {{"Y（ｃｍ）", 15}}, kHeadingWidth);
   DrawTableCells(d.rt, x, 182, values, kValueWidth);
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
                           .expected = {d.T_s[1], d.T_s[2], d.T_s[3], d.T_s[4], d.T_s[5]}});
 }
 
@@ -164,7 +164,7 @@ Handoff StartGraph(Drill& d) {
     PlotGridPoint(d.rt, d.F[i], d.T[i]);
   }
   DrawAnswerPrompt(d.rt, d.answer.line_x, d.answer.line_y, kSelfAssessmentPrompt);
-  return AskForAnswer(d, {.TANI_s = {"  ", "　　", "  ", " 　", " 　"}, .expected = {"1"}});
+  return AskForAnswer(d, {.unit_texts = {"  ", "　　", "  ", " 　", " 　"}, .expected = {"1"}});
 }
 
 void GraphHint1(Drill& d) {

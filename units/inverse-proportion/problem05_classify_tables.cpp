@@ -66,7 +66,7 @@ Handoff Start(Drill& d) {
     DrawTableCells(d.rt, left, 200,
                    {{"Y"}, {d.T_s[3 * j + 1]}, {d.T_s[3 * j + 2]}, {d.T_s[3 * j + 3]}}, 3);
   }
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " 　", " "},
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " 　", " "},
                           .expected = {d.F_s[10], d.F_s[11], d.F_s[12]}});
 }
 

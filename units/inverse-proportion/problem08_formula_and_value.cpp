@@ -34,7 +34,7 @@ Handoff Start(Drill& d) {
   // Only the fraction in lowest terms is accepted, as the worked solution gives it.
   const std::string x = d.T[5] == 1 ? d.T_s[4] : d.T_s[4] + "/" + d.T_s[5];
   return AskForAnswer(
-      d, {.TANI_s = {" ①式 ", "　②X= ", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X", x}});
+      d, {.unit_texts = {" ①式 ", "　②X= ", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X", x}});
 }
 
 void Hint1(Drill& d) {

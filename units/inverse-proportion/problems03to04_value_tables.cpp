@@ -59,7 +59,7 @@ Handoff Start3(Drill& d) {
                   {d.T_s[6], 13},
                   {"…", 13}},
                  3);
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
                           .expected = {d.T_s[1], d.T_s[2], d.T_s[3], d.T_s[4], d.T_s[5]}});
 }
 
@@ -100,7 +100,7 @@ Handoff Start4(Drill& d) {
   DrawSideNote(d, SideNote::A);
   DrawTableCells(d.rt, 80, 234, XRow(d, 15), 3);
   DrawTableCells(d.rt, 80, 254, FullYRow(d, 15), 3);
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " "},
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " ④　", " "},
                           .expected = {"1/2", "1/3", d.T_s[10], d.T_s[7]}});
 }
 

@@ -25,7 +25,7 @@ Handoff Pose(Drill& d, Sign sign) {
   RenderAt(d, 96, 99, 15, "XとYの関係を式に表しなさい。");
   DrawSideNote(d, SideNote::B);
   return AskForAnswer(
-      d, {.TANI_s = {" 式 ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});
+      d, {.unit_texts = {" 式 ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});
 }
 
 Handoff Start6(Drill& d) {

@@ -19,7 +19,7 @@ Handoff Start(Drill& d) {
     const Plane plane = DrawStandardPlane(d.rt);
     PlotLabelledPoint(d, plane, {d.T[k], d.F[k]}, 9, kNames[k - 1]);
   }
-  return AskForAnswer(d, {.TANI_s = {" Ａ", " Ｂ", " Ｃ", " Ｄ"},
+  return AskForAnswer(d, {.unit_texts = {" Ａ", " Ｂ", " Ｃ", " Ｄ"},
                           .expected = {CoordinateText(d, 1), CoordinateText(d, 2),
                                        CoordinateText(d, 3), CoordinateText(d, 4)}});
 }

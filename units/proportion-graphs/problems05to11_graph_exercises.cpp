@@ -24,8 +24,9 @@ float Slope(const Drill& d, Constant constant) {
 
 // The common preamble: frame, draw (the intercept F(1) is 0: these graphs pass the origin),
 // number texts, then the coefficient text T_s[11] or the sign text T_s[5] of a fraction.
-void Preamble(Drill& d, float WX2, float WY2, void (*draw)(Drill&), Constant constant) {
-  BeginProblem(d, WX2, WY2);
+void Preamble(Drill& d, float frame_right, float frame_bottom, void (*draw)(Drill&),
+              Constant constant) {
+  BeginProblem(d, frame_right, frame_bottom);
   draw(d);
   d.F[1] = 0;
   d.T_s = NumberTexts(d.T);
