@@ -30,7 +30,7 @@ Handoff Start(Drill& d) {
   RenderAt(d, 64, 72, 15, "YはXに反比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 96, 99, 15,
            "①XとYの関係を式に表しなさい。　②Y=" + d.T_s[3] + "のときのXの値を求めなさい。");
-  DrawSideNote(d, SideNote::B);
+  DrawSideNote(d, SideNote::ConstantProduct);
   // Only the fraction in lowest terms is accepted, as the worked solution gives it.
   const std::string x = d.T[5] == 1 ? d.T_s[4] : d.T_s[4] + "/" + d.T_s[5];
   return AskForAnswer(

@@ -8,9 +8,9 @@
 
 namespace drill {
 
-// The side note on what inverse proportion means: A (problems 1-5) ends on the name of the
-// constant, B (problems 6-8) on the constant product.
-enum class SideNote { A, B };
+// The side note on what inverse proportion means: problems 1-5 end it on the name of the
+// constant, problems 6-8 on the constant product.
+enum class SideNote { NamesTheConstant, ConstantProduct };
 void DrawSideNote(Drill& d, SideNote note);
 
 // The constant of y = a/x from the pair x, y (their texts), as the problems 6 to 8 work it out:

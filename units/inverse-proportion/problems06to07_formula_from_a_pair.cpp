@@ -23,7 +23,7 @@ Handoff Pose(Drill& d, Sign sign) {
   d.F_s = NumberTexts(d.F);
   RenderAt(d, 64, 72, 15, "YはXに反比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 96, 99, 15, "XとYの関係を式に表しなさい。");
-  DrawSideNote(d, SideNote::B);
+  DrawSideNote(d, SideNote::ConstantProduct);
   return AskForAnswer(
       d, {.unit_texts = {" 式 ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});
 }
