@@ -2,6 +2,7 @@
 #include "framework/placeholder.hpp"
 
 #include "framework/flow/flow.hpp"
+#include "framework/flow/problem_steps.hpp"
 
 namespace drill {
 namespace {
@@ -13,8 +14,6 @@ Handoff NotThereYet(Drill& d) {
   d.rt.DrawTextAt(64, 99, "次の問題に進んでください。", 1, 1, 13);
   return Handoff::Done();
 }
-
-void NoHint(Drill&) {}
 
 }  // namespace
 

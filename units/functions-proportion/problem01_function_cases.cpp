@@ -47,8 +47,8 @@ Handoff Start(Drill& d) {
   RenderAt(d, 880, 288, 13, "ともなってかわる2つの変数X,Yがあって、Xの値を決めると、");
   RenderAt(d, 880, 324, 13, "それに対応してYの値がただ１つに決まるとき");
 
-  DrawAnswerPrompt(d, "関数なら１を、違うなら０を入力");
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　"},
+  DrawAnswerPrompt(d.rt, d.answer.line_x, d.answer.line_y, "関数なら１を、違うなら０を入力");
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " ④　"},
                           .expected = {d.F_s[1], d.F_s[2], d.F_s[3], d.F_s[4]}});
 }
 

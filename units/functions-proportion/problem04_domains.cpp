@@ -57,7 +57,7 @@ Handoff Start(Drill& d) {
 
   // Each part may also be written from the other side: a + b ≧ X ≧ a, b > X > −a.
   return AskForAnswer(
-      d, {.TANI_s = {" ① ", "　②　", "  ", " 　"},
+      d, {.unit_texts = {" ① ", "　②　", "  ", " 　"},
           .expected = {d.T_s[1] + "[X[" + d.F_s[2], d.T_s[2] + "<X<" + d.F_s[1]},
           .also_accepted = {d.F_s[2] + "]X]" + d.T_s[1], d.F_s[1] + ">X>" + d.T_s[2]}});
 }

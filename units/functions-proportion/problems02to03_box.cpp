@@ -80,7 +80,7 @@ Handoff StartTable(Drill& d) {
   }
   const float x = DrawTableCells(d.rt, 80, 182, {{"Y（ｃｍ）", 15}}, kHeadingWidth);
   DrawTableCells(d.rt, x, 182, values, kValueWidth);
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
                           .expected = {d.T_s[1], d.T_s[2], d.T_s[3], d.T_s[4], d.T_s[5]}});
 }
 
@@ -137,8 +137,6 @@ void PlotGridPoint(Runtime& rt, float x, float y) {
   rt.DrawCircle(736 + 32 * x, 500 - 16 * y, 4, 9, CircleFill::Filled);
 }
 
-const std::string kDrawnWhenKeyPressed = "グラフがかけたら、何かキーを押して下さい。";
-
 // The pupil draws the graph on paper and presses a key; then the program plots the table and
 // the pupil says whether the drawing was right.
 Handoff StartGraph(Drill& d) {
@@ -159,17 +157,14 @@ Handoff StartGraph(Drill& d) {
 
   // The wait text goes once a key is pressed: the answer line and the look-at-problems box take
   // its place.
-  const float wait_x = d.answer.line_x + 80, wait_y = d.answer.line_y - 18;
-  const float wait_end = RenderAt(d, wait_x, wait_y, 9, kDrawnWhenKeyPressed).x;
-  WaitForFreshKey(d.rt);
-  d.rt.DrawLine(wait_x, wait_y, wait_end, wait_y + 16, 0, Shape::Fill);
+  WaitUntilDrawnOnPaper(d.rt, d.answer.line_x, d.answer.line_y);
 
   for (int i = 1; i <= 10; ++i) {
     if (d.T[i] < 0) continue;
     PlotGridPoint(d.rt, d.F[i], d.T[i]);
   }
-  DrawAnswerPrompt(d, "正解なら１を、間違いなら０を入力");
-  return AskForAnswer(d, {.TANI_s = {"  ", "　　", "  ", " 　", " 　"}, .expected = {"1"}});
+  DrawAnswerPrompt(d.rt, d.answer.line_x, d.answer.line_y, kSelfAssessmentPrompt);
+  return AskForAnswer(d, {.unit_texts = {"  ", "　　", "  ", " 　", " 　"}, .expected = {"1"}});
 }
 
 void GraphHint1(Drill& d) {
@@ -180,11 +175,11 @@ void GraphHint1(Drill& d) {
 }  // namespace
 
 ProblemRoutines BoxTableProblem() {
-  return {StartTable, {TableHint1, NoFurtherHint, TableHint3}};
+  return {StartTable, {TableHint1, NoHint, TableHint3}};
 }
 
 ProblemRoutines BoxGraphProblem() {
-  return {StartGraph, {GraphHint1, NoFurtherHint, NoFurtherHint}, kWaitsBeforeDrawing};
+  return {StartGraph, {GraphHint1, NoHint, NoHint}, kWaitsBeforeDrawing};
 }
 
 }  // namespace drill

@@ -11,7 +11,7 @@ Handoff PoseSituation(Drill& d, const std::string& situation) {
   RenderAt(d, 64, 72, 15, situation);
   RenderAt(d, 96, 99, 15, "①YをXの式で表しなさい。 ②比例定数を求めなさい。");
   DrawProportionDefinition(d);
-  return AskForAnswer(d, {.TANI_s = {" 式 ", "　比例定数　", "  ", " 　"},
+  return AskForAnswer(d, {.unit_texts = {" 式 ", "　比例定数　", "  ", " 　"},
                           .expected = {"Y=" + d.T_s[1] + "X", d.T_s[1]}});
 }
 

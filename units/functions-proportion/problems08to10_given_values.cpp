@@ -34,7 +34,7 @@ Handoff StartTable(Drill& d) {
   DrawTableCells(d.rt, 80, 162, xs, 3);
   DrawTableCells(d.rt, 80, 182, ys, 3);
   return AskForAnswer(
-      d, {.TANI_s = {" 比例定数 ", "　式　", "  ", " 　"}, .expected = {d.T_s[1], Formula(d)}});
+      d, {.unit_texts = {" 比例定数 ", "　式　", "  ", " 　"}, .expected = {d.T_s[1], Formula(d)}});
 }
 
 void TableHint1(Drill& d) {
@@ -66,7 +66,7 @@ Handoff StartPair(Drill& d) {
   RenderAt(d, 64, 72, 15, "YはXに比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 96, 99, 15, "XとYの関係を式に表しなさい。");
   DrawProportionDefinition(d);
-  return AskForAnswer(d, {.TANI_s = {" 式 ", "　", "  ", " 　"}, .expected = {Formula(d)}});
+  return AskForAnswer(d, {.unit_texts = {" 式 ", "　", "  ", " 　"}, .expected = {Formula(d)}});
 }
 
 void PairHint1(Drill& d) {
@@ -104,7 +104,7 @@ Handoff StartNegative(Drill& d) {
            "①XとYの関係を式に表しなさい。②Y=" + d.T_s[3] + "のときのXの値を求めなさい。");
   DrawProportionDefinition(d);
   return AskForAnswer(
-      d, {.TANI_s = {" 式 ", "　,X= ", "  ", " 　"}, .expected = {Formula(d), d.F_s[3]}});
+      d, {.unit_texts = {" 式 ", "　,X= ", "  ", " 　"}, .expected = {Formula(d), d.F_s[3]}});
 }
 
 void NegativeHint1(Drill& d) {

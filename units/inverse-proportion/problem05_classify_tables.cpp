@@ -57,7 +57,7 @@ Handoff Start(Drill& d) {
   for (int j = 0; j < 3; ++j) d.F_s[15 + j] = Verdict(d.F[10 + j]);
 
   RenderAt(d, 64, 72, 15, kStatement);
-  DrawSideNote(d, SideNote::A);
+  DrawSideNote(d, SideNote::NamesTheConstant);
   const char* const labels[] = {"①", "②", "③"};
   for (int j = 0; j < 3; ++j) {
     const float left = 80 + 240 * static_cast<float>(j);
@@ -66,7 +66,7 @@ Handoff Start(Drill& d) {
     DrawTableCells(d.rt, left, 200,
                    {{"Y"}, {d.T_s[3 * j + 1]}, {d.T_s[3 * j + 2]}, {d.T_s[3 * j + 3]}}, 3);
   }
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " 　", " "},
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " 　", " "},
                           .expected = {d.F_s[10], d.F_s[11], d.F_s[12]}});
 }
 

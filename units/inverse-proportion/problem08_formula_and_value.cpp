@@ -30,22 +30,19 @@ Handoff Start(Drill& d) {
   RenderAt(d, 64, 72, 15, "YはXに反比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 96, 99, 15,
            "①XとYの関係を式に表しなさい。　②Y=" + d.T_s[3] + "のときのXの値を求めなさい。");
-  DrawSideNote(d, SideNote::B);
+  DrawSideNote(d, SideNote::ConstantProduct);
   // Only the fraction in lowest terms is accepted, as the worked solution gives it.
   const std::string x = d.T[5] == 1 ? d.T_s[4] : d.T_s[4] + "/" + d.T_s[5];
   return AskForAnswer(
-      d, {.TANI_s = {" ①式 ", "　②X= ", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X", x}});
+      d, {.unit_texts = {" ①式 ", "　②X= ", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X", x}});
 }
 
 void Hint1(Drill& d) {
-  RenderAt(d, 80, 234, 13, "比例定数をAとすると、Y=ﾀA/Xﾀ");
-  RenderAt(d, 80, 270, 15,
-           "X=" + d.F_s[2] + "のとき Y=" + d.T_s[2] + "だから、これをY=ﾀA/Xﾀ に代入すると");
+  PutThePairIntoTheFormula(d.rt, d.F_s[2], d.T_s[2]);
 }
 
 void Hint2(Drill& d) {
-  RenderAt(d, 80, 306, 15, d.T_s[2] + "=ﾀA/" + d.F_s[2] + "ﾀ");
-  RenderAt(d, 80, 342, 15, "A=" + d.T_s[2] + "*" + d.F_s[2] + "=" + d.T_s[1]);
+  WorkOutTheConstant(d.rt, d.F_s[2], d.T_s[2], d.T_s[1]);
   const Pen end = RenderAt(d, 96, 396, 15, "したがって ");
   RenderMore(d, end, 5, "Y=-ﾀ" + d.T_s[11] + "/Xﾀ");
 }

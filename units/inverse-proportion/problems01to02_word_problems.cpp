@@ -11,8 +11,8 @@ const std::string kQuestions = "①YをXの式で表しなさい。 ②比例定
 // and the constant.
 Handoff AskFormulaAndConstant(Drill& d) {
   RenderAt(d, 96, 99, 15, kQuestions);
-  DrawSideNote(d, SideNote::A);
-  return AskForAnswer(d, {.TANI_s = {" 式 ", "　比例定数　", "  ", " 　"},
+  DrawSideNote(d, SideNote::NamesTheConstant);
+  return AskForAnswer(d, {.unit_texts = {" 式 ", "　比例定数　", "  ", " 　"},
                           .expected = {"Y=" + d.T_s[10] + "/X", d.T_s[10]}});
 }
 

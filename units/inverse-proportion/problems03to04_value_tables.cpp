@@ -45,7 +45,7 @@ Handoff Start3(Drill& d) {
   d.T_s = NumberTexts(d.T);
   d.F_s = NumberTexts(d.F);
   RenderAt(d, 64, 81, 15, "Y=ﾀ" + d.T_s[10] + "/xﾀについて、XとYの関係を表す表を完成しなさい。");
-  DrawSideNote(d, SideNote::A);
+  DrawSideNote(d, SideNote::NamesTheConstant);
   DrawTableCells(d.rt, 80, 162, XRow(d, 15), 3);
   DrawTableCells(d.rt, 80, 182,
                  {{"Y"},
@@ -59,7 +59,7 @@ Handoff Start3(Drill& d) {
                   {d.T_s[6], 13},
                   {"…", 13}},
                  3);
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " ④　", " ⑤　"},
                           .expected = {d.T_s[1], d.T_s[2], d.T_s[3], d.T_s[4], d.T_s[5]}});
 }
 
@@ -97,10 +97,10 @@ Handoff Start4(Drill& d) {
   x = RenderAt(d, 64, 180, 15, "Xの値が" + d.F_s[7] + "のとき、Yの値は").x;
   x = DrawTableCells(d.rt, x, 180, {{" ④", 13}}, 2);
   RenderAt(d, x, 180, 15, "となる。");
-  DrawSideNote(d, SideNote::A);
+  DrawSideNote(d, SideNote::NamesTheConstant);
   DrawTableCells(d.rt, 80, 234, XRow(d, 15), 3);
   DrawTableCells(d.rt, 80, 254, FullYRow(d, 15), 3);
-  return AskForAnswer(d, {.TANI_s = {" ① ", "　②　", " ③ ", " ④　", " "},
+  return AskForAnswer(d, {.unit_texts = {" ① ", "　②　", " ③ ", " ④　", " "},
                           .expected = {"1/2", "1/3", d.T_s[10], d.T_s[7]}});
 }
 

@@ -23,9 +23,9 @@ Handoff Pose(Drill& d, Sign sign) {
   d.F_s = NumberTexts(d.F);
   RenderAt(d, 64, 72, 15, "YはXに反比例し、X=" + d.F_s[2] + "のときY=" + d.T_s[2] + "である。");
   RenderAt(d, 96, 99, 15, "XとYの関係を式に表しなさい。");
-  DrawSideNote(d, SideNote::B);
+  DrawSideNote(d, SideNote::ConstantProduct);
   return AskForAnswer(
-      d, {.TANI_s = {" 式 ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});
+      d, {.unit_texts = {" 式 ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});
 }
 
 Handoff Start6(Drill& d) {
@@ -36,14 +36,11 @@ Handoff Start7(Drill& d) {
 }
 
 void Hint1(Drill& d) {
-  RenderAt(d, 80, 234, 13, "比例定数をAとすると、Y=ﾀA/Xﾀ");
-  RenderAt(d, 80, 270, 15,
-           "X=" + d.F_s[2] + "のとき Y=" + d.T_s[2] + "だから、これをY=ﾀA/Xﾀ に代入すると");
+  PutThePairIntoTheFormula(d.rt, d.F_s[2], d.T_s[2]);
 }
 
 void Hint2(Drill& d) {
-  RenderAt(d, 80, 306, 15, d.T_s[2] + "=ﾀA/" + d.F_s[2] + "ﾀ");
-  RenderAt(d, 80, 342, 15, "A=" + d.T_s[2] + "*" + d.F_s[2] + "=" + d.T_s[1]);
+  WorkOutTheConstant(d.rt, d.F_s[2], d.T_s[2], d.T_s[1]);
 }
 
 void Problem6Hint3(Drill& d) {

@@ -1,8 +1,6 @@
 // Problems 9 and 10: the pupil plots four points of a table of y = a/x (a > 0, a < 0) and, once
 // they are right, watches the hyperbola emerge from 20, 40, 100 and 1000 points a branch.
-#include <algorithm>
 #include <array>
-#include <span>
 #include <vector>
 
 #include "units/inverse-proportion/problems.hpp"
@@ -11,7 +9,6 @@ namespace drill {
 namespace {
 
 constexpr int kPoints = 4;
-const std::string kPressAnyKey = "何かキーを押して下さい。";
 
 enum class Sign { Positive, Negative };
 
@@ -57,16 +54,6 @@ void DrawTable(Drill& d, Sign sign) {
   }
 }
 
-// Each entered point is matched with a pair of the table not matched before. With four points for
-// the four pairs, all right means every pair was entered, in any order: a point on the curve but
-// not in the table, or a pair entered twice, leaves a pair out.
-bool EveryPairEntered(Drill& d, std::span<const EnteredPoint> points) {
-  const std::array<CoordinatePair, kPoints> pairs{
-      {{d.T[4], d.F[4]}, {d.T[5], d.F[5]}, {d.T[7], d.F[7]}, {d.T[8], d.F[8]}}};
-  const std::vector<bool> matched = MatchEnteredPoints(points, pairs);
-  return std::find(matched.begin(), matched.end(), false) == matched.end();
-}
-
 // The four passes and their texts (the first written with full-width digits).
 constexpr std::array<int, 4> kDotsPerBranch{20, 40, 100, 1000};
 const std::array<std::string, 4> kPassTexts{"点の個数を２０個にします。",
@@ -92,15 +79,15 @@ Handoff Pose(Drill& d, Sign sign) {
 
   const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
-  const Judgement judgement = EveryPairEntered(d, points) ? Judgement::Right : Judgement::Wrong;
-  DrawMarkOverOrigin(d.rt, plane, judgement);
-  RecordJudgement(d.rt, d.session, judgement, EnteredPointTexts(points));
-  if (judgement == Judgement::Wrong) {
+  // Right when every pair of the table was entered, in any order: a point on the curve but not
+  // in the table, or a pair entered twice, leaves a pair out.
+  const std::array<CoordinatePair, kPoints> pairs{
+      {{d.T[4], d.F[4]}, {d.T[5], d.F[5]}, {d.T[7], d.F[7]}, {d.T[8], d.F[8]}}};
+  const bool right = EveryPairEntered(points, pairs);
+  const Judgement judgement = MarkEnteredPoints(d.rt, d.session, plane, right, points);
+  if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
-    WaitForFreshKey(d.rt);
-    // Keys typed after the pause must not fix points in the next start.
-    d.rt.FlushKeys();
-    return Handoff::Start(d.session.problem);
+    return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
   }
 
   LetTheCurveEmerge(d, plane);
@@ -112,9 +99,7 @@ Handoff Pose(Drill& d, Sign sign) {
     RenderAt(d, 160, 306, 5, "比例定数 A　が正の数か負の数かでグラフの位置が変わります。");
   }
   RenderAt(d, 160, 360, 9, kPressAnyKey);
-  WaitForFreshKey(d.rt);
-  d.rt.FlushKeys();
-  return Handoff::Start(d.session.problem + 1);
+  return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
 }
 
 Handoff Start9(Drill& d) {

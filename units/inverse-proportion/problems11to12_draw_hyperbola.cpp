@@ -7,8 +7,6 @@ namespace {
 
 enum class Sign { Positive, Negative };
 
-const std::string kPrompt = "グラフがかけたら、何かキーを押して下さい。";
-
 // T(11) = |a|, a multiple of 6; T(1) = a.
 Handoff Pose(Drill& d, Sign sign) {
   BeginProblem(d, 368, 144);
@@ -20,17 +18,10 @@ Handoff Pose(Drill& d, Sign sign) {
   d.F_s = NumberTexts(d.F);
   RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");
   RenderAt(d, 80, 108, 13, (sign == Sign::Positive ? "Y=ﾀ" : "Y=-ﾀ") + d.T_s[11] + "/Xﾀ");
-  const float prompt_x = d.answer.line_x + 80, prompt_y = d.answer.line_y - 18;
-  const float prompt_right = RenderAt(d, prompt_x, prompt_y, 9, kPrompt).x;
-  WaitForFreshKey(d.rt);
-  // The whole prompt goes: the answer line's erase would take only its lower half.
-  d.rt.DrawLine(prompt_x, prompt_y, prompt_right, prompt_y + 16, 0, Shape::Fill);
-
+  WaitUntilDrawnOnPaper(d.rt, d.answer.line_x, d.answer.line_y);
   const Plane plane = DrawStandardPlane(d.rt);
   DrawHyperbola(d.rt, plane, d.T[1], 1000);
-  SetUpAnswer(d, {.TANI_s = {"  ", "　", "  ", " 　"}, .expected = {"1"}});
-  RenderAt(d, d.answer.line_x - 112, d.answer.line_y - 40, 15, "正解なら１を、間違いなら０を入力");
-  return Handoff::Attempts();
+  return AskSelfAssessment(d);
 }
 
 Handoff Start11(Drill& d) {

@@ -22,7 +22,7 @@ Handoff Pose(Drill& d, Sign sign) {
   const Plane plane = DrawStandardPlane(d.rt);
   DrawHyperbola(d.rt, plane, d.T[1], 1000);
   return AskForAnswer(
-      d, {.TANI_s = {" 式  ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});
+      d, {.unit_texts = {" 式  ", "　", "  ", " 　"}, .expected = {"Y=" + d.T_s[1] + "/X"}});
 }
 
 Handoff Start13(Drill& d) {

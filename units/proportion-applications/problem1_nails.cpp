@@ -24,7 +24,7 @@ Handoff Start(Drill& d) {
                d.F_s[2] + "ｇあった。");
   RenderAt(d, 96, 99, 15, "釘は全部で何本ありますか。");
 
-  return AskForAnswer(d, {.TANI_s = {"  ", "　本　", "  ", " 　"}, .expected = {d.T_s[3]}});
+  return AskForAnswer(d, {.unit_texts = {"  ", "　本　", "  ", " 　"}, .expected = {d.T_s[3]}});
 }
 
 void Hint1(Drill& d) {

@@ -34,7 +34,7 @@ Handoff Start(Drill& d) {
   DrawRow(d, 162, "X", d.T_s);
   DrawRow(d, 182, "Y", d.F_s);
 
-  return AskForAnswer(d, {.TANI_s = {"  ", "　ｇ　", "  ", " 　"}, .expected = {d.T_s[6]}});
+  return AskForAnswer(d, {.unit_texts = {"  ", "　ｇ　", "  ", " 　"}, .expected = {d.T_s[6]}});
 }
 
 void Hint1(Drill& d) {

@@ -26,7 +26,7 @@ Handoff Start(Drill& d) {
            "Ａ市からＢ市まで、時速" + d.T_s[2] + "ｋｍで向かうと" + d.F_s[2] + "時間かかった。");
   RenderAt(d, 96, 99, 15, "時速" + d.T_s[3] + "ｋｍで向かうと何時間かかりますか。");
 
-  return AskForAnswer(d, {.TANI_s = {"  ", "　時間　", "  ", " 　"}, .expected = {d.T_s[5]}});
+  return AskForAnswer(d, {.unit_texts = {"  ", "　時間　", "  ", " 　"}, .expected = {d.T_s[5]}});
 }
 
 void Hint1(Drill& d) {

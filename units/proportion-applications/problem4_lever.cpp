@@ -4,18 +4,20 @@
 namespace drill {
 namespace {
 
-// The lever: fulcrum B between end A (a round weight) and end C (a square weight).
+// The lever: fulcrum B between end A (a round weight) and end C (a square weight), each weight
+// on a cord from its end of the beam.
 void DrawLever(Drill& d) {
-  constexpr float X0 = 960, X1 = 800, X2 = 1200, Y0 = 216, Y1 = 168, Y2 = Y0 + 48;
-  d.rt.DrawLine(X1, Y0 - 2, X2, Y0 + 2, 15, Shape::Fill);
-  d.rt.DrawLine(X0, Y0, X0, Y1, 15);
-  d.rt.DrawLine(X1, Y0, X1, Y2, 15);
-  d.rt.DrawLine(X2, Y0, X2, Y2, 15);
-  d.rt.DrawCircle(X1, Y2 + 16, 16, 11, CircleFill::Filled);
-  d.rt.DrawLine(X2 - 16, Y2, X2 + 16, Y2 + 32, 13, Shape::Fill);
-  RenderAt(d, X1 - 16, Y0 - 16, 9, "Ａ");
-  RenderAt(d, X2 + 16, Y0 - 16, 9, "Ｃ");
-  RenderAt(d, X0 - 16, Y0 + 2, 9, "Ｂ");
+  constexpr float fulcrum_x = 960, end_a_x = 800, end_c_x = 1200;
+  constexpr float beam_y = 216, fulcrum_top = 168, weights_top = beam_y + 48;
+  d.rt.DrawLine(end_a_x, beam_y - 2, end_c_x, beam_y + 2, 15, Shape::Fill);
+  d.rt.DrawLine(fulcrum_x, beam_y, fulcrum_x, fulcrum_top, 15);
+  d.rt.DrawLine(end_a_x, beam_y, end_a_x, weights_top, 15);
+  d.rt.DrawLine(end_c_x, beam_y, end_c_x, weights_top, 15);
+  d.rt.DrawCircle(end_a_x, weights_top + 16, 16, 11, CircleFill::Filled);
+  d.rt.DrawLine(end_c_x - 16, weights_top, end_c_x + 16, weights_top + 32, 13, Shape::Fill);
+  RenderAt(d, end_a_x - 16, beam_y - 16, 9, "Ａ");
+  RenderAt(d, end_c_x + 16, beam_y - 16, 9, "Ｃ");
+  RenderAt(d, fulcrum_x - 16, beam_y + 2, 9, "Ｂ");
 }
 
 // T(3): grams at C; T(1): which multiple or part of it hangs at A; T(2): grams at A;
@@ -47,7 +49,7 @@ Handoff Start(Drill& d) {
       "とするとき、反対側に" + d.T_s[3] + "ｇの重さを下げるときの支点からの距離を求めなさい。");
   DrawLever(d);
 
-  return AskForAnswer(d, {.TANI_s = {"  ", "　ｃｍ　", "  ", " 　"}, .expected = {d.F_s[3]}});
+  return AskForAnswer(d, {.unit_texts = {"  ", "　ｃｍ　", "  ", " 　"}, .expected = {d.F_s[3]}});
 }
 
 void Hint1(Drill& d) {

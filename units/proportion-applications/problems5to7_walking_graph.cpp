@@ -58,7 +58,7 @@ enum class Asked { Distance, Time, Speed };
 // The end of every walking-graph start, once the arrival point (T(2), F(2)) is drawn: the
 // speed, the number texts, the statement with its questions, the graph and the answer.
 Handoff PoseWalkProblem(Drill& d, const std::array<std::string, 3>& questions,
-                        const std::array<Asked, 3>& order, std::vector<std::string> TANI_s) {
+                        const std::array<Asked, 3>& order, std::vector<std::string> unit_texts) {
   SetStartAndSpeed(d);
   d.T_s = NumberTexts(d.T);
   d.F_s = NumberTexts(d.F);
@@ -70,7 +70,7 @@ Handoff PoseWalkProblem(Drill& d, const std::array<std::string, 3>& questions,
                        : asked == Asked::Time   ? d.T_s[2]
                                                 : d.T_s[11]);
   }
-  return AskForAnswer(d, {.TANI_s = std::move(TANI_s), .expected = std::move(expected)});
+  return AskForAnswer(d, {.unit_texts = std::move(unit_texts), .expected = std::move(expected)});
 }
 
 // Problems 6 and 7 draw one of five cases, never the case of the last start.
@@ -142,13 +142,14 @@ void Problem5Hint3(Drill& d) {
   RenderMore(d, end, 13, "ｍ");
 }
 
-// The cases of problems 6 and 7: a point (T(3), F(3)) of the walk and the arrival minutes
-// T(2) (problem 6) or the distance F(2) (problem 7). F(3)/T(3) is the walking speed.
+// The cases of problems 6 and 7: a point of the walk, minutes and metres from home (T(3), F(3)),
+// and the arrival minutes T(2) (problem 6) or the distance F(2) (problem 7). The point's metres
+// over its minutes are the walking speed.
 struct CaseWithTime {
-  float T3, F3, T2;
+  float point_minutes, point_metres, arrival_minutes;
 };
 struct CaseWithDistance {
-  float T3, F3, F2;
+  float point_minutes, point_metres, arrival_metres;
 };
 
 // Problem 6: the walk passes (T(3), F(3)) and arrives after T(2) minutes; re-drawn: the case.
@@ -157,9 +158,9 @@ Handoff Start6(Drill& d) {
       {{20, 1500, 50}, {20, 1000, 55}, {25, 1000, 55}, {25, 2000, 70}, {40, 3000, 55}}};
   BeginProblem(d, kFrameRight, kFrameBottom);
   const auto& walk = kCases[DrawCase(d)];
-  d.T[3] = walk.T3;
-  d.F[3] = walk.F3;
-  d.T[2] = walk.T2;
+  d.T[3] = walk.point_minutes;
+  d.F[3] = walk.point_metres;
+  d.T[2] = walk.arrival_minutes;
   const float speed = d.F[3] / d.T[3];
   d.F[2] = speed * d.T[2];
   return PoseWalkProblem(d, {kTimeFirst, kSpeedSecond, kDistanceThird},
@@ -192,9 +193,9 @@ Handoff Start7(Drill& d) {
       {{30, 2500, 6000}, {30, 2500, 4000}, {30, 4000, 6000}, {35, 2500, 4000}, {35, 2500, 6000}}};
   BeginProblem(d, kFrameRight, kFrameBottom);
   const auto& walk = kCases[DrawCase(d)];
-  d.T[3] = walk.T3;
-  d.F[3] = walk.F3;
-  d.F[2] = walk.F2;
+  d.T[3] = walk.point_minutes;
+  d.F[3] = walk.point_metres;
+  d.F[2] = walk.arrival_metres;
   const float speed = d.F[3] / d.T[3];
   d.T[2] = d.F[2] / speed;
   return PoseWalkProblem(d, {kDistanceFirst, kSpeedSecond, kTimeThird},
@@ -210,13 +211,8 @@ void Problem7Hint1(Drill& d) {
 // Also prepares T_s[12], the reciprocal of the speed, which hint 3 uses.
 void Problem7Hint2(Drill& d) {
   const Pen end = SpeedFromPoint(d);
-  if (d.T[10] == 1) {
-    d.T_s[11] = d.F_s[10];
-    d.T_s[12] = "ﾀ1/" + d.F_s[10] + "ﾀ";
-  } else {
-    d.T_s[11] = "ﾀ" + d.F_s[10] + "/" + d.T_s[10] + "ﾀ";
-    d.T_s[12] = "ﾀ" + d.T_s[10] + "/" + d.F_s[10] + "ﾀ";
-  }
+  d.T_s[11] = ShownSpeed(d);
+  d.T_s[12] = d.T[10] == 1 ? "ﾀ1/" + d.F_s[10] + "ﾀ" : "ﾀ" + d.T_s[10] + "/" + d.F_s[10] + "ﾀ";
   ShowSpeedResult(d, end);
 }
 

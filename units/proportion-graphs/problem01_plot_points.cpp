@@ -36,9 +36,9 @@ Handoff Start(Drill& d) {
   std::string expected;
   for (int k = 1; k <= 4; ++k) expected += CoordinateText(d, k);
   const Judgement judgement =
-      MarkEnteredPoints(d, plane, EnteredPointTexts(points) == expected, points);
+      MarkEnteredPoints(d.rt, d.session, plane, EnteredPointTexts(points) == expected, points);
   RenderAt(d, 240, 270, 13, kPressAnyKey);
-  return WaitThenGoOn(d, judgement);
+  return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
 }
 
 }  // namespace

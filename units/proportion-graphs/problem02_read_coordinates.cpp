@@ -8,11 +8,7 @@ namespace {
 
 Handoff Start(Drill& d) {
   BeginProblem(d, 480, 108);
-  static constexpr float kSignX[] = {1, -1, 1, -1}, kSignY[] = {1, 1, -1, -1};
-  for (int k = 1; k <= 4; ++k) {
-    d.T[k] = kSignX[k - 1] * RandomWhole(d, 1, 9);
-    d.F[k] = kSignY[k - 1] * RandomWhole(d, 1, 9);
-  }
+  DrawFourPoints(d);
   d.T_s = NumberTexts(d.T);
   d.F_s = NumberTexts(d.F);
 
@@ -23,7 +19,7 @@ Handoff Start(Drill& d) {
     const Plane plane = DrawStandardPlane(d.rt);
     PlotLabelledPoint(d, plane, {d.T[k], d.F[k]}, 9, kNames[k - 1]);
   }
-  return AskForAnswer(d, {.TANI_s = {" Ａ", " Ｂ", " Ｃ", " Ｄ"},
+  return AskForAnswer(d, {.unit_texts = {" Ａ", " Ｂ", " Ｃ", " Ｄ"},
                           .expected = {CoordinateText(d, 1), CoordinateText(d, 2),
                                        CoordinateText(d, 3), CoordinateText(d, 4)}});
 }

@@ -22,7 +22,7 @@ Handoff Start(Drill& d) {
   RenderAt(d, 64, 126, 15, "①XとYの関係を式に表しなさい。");
   RenderAt(d, 64, 153, 15, "②Xの変域を求めなさい。");
   RenderAt(d, d.answer.line_x + 16, d.answer.line_y - 40, 9, "変域は[X[で表す");
-  return AskForAnswer(d, {.TANI_s = {" 式 ", "　変域 ", "  ", " 　"},
+  return AskForAnswer(d, {.unit_texts = {" 式 ", "　変域 ", "  ", " 　"},
                           .expected = {"Y=" + d.T_s[1] + "X", "0[X[" + d.T_s[2]}});
 }
 

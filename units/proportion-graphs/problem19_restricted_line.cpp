@@ -32,7 +32,7 @@ Handoff Start(Drill& d) {
   RenderAt(d, 80, 108, 13, "①XとYの関係を式に表しなさい。　②Xの変域を求めなさい。");
   const Plane plane = DrawStandardPlane(d.rt);
   DrawRestrictedLine(d.rt, plane, d.T[1], 0, d.T[2], d.T[3], 15);
-  return AskForAnswer(d, {.TANI_s = {" ①式 ", "　②変域　", "  ", " 　"},
+  return AskForAnswer(d, {.unit_texts = {" ①式 ", "　②変域　", "  ", " 　"},
                           .expected = {"Y=" + d.T_s[21] + "X", Domain(d)}});
 }
 

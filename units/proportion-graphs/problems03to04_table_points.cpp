@@ -1,6 +1,5 @@
 // Problems 3 and 4: the pupil marks the seven points of a value table of y = a x on the plane,
 // a = 2 or 3 (problem 3) or a = -3 or -2 (problem 4).
-#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -42,16 +41,14 @@ Handoff Start(Drill& d, int low, int high) {
 
   const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
-  // As many points are asked as the table has pairs: right only when every pair is among them,
-  // in any order. A point given twice leaves a pair out, however well it lies on the graph.
+  // As many points are asked as the table has pairs: right only when every pair is among them.
   std::array<CoordinatePair, kPoints> pairs;
   for (int i = 0; i < kPoints; ++i) pairs[i] = {d.T[11 + i], d.F[11 + i]};
-  const std::vector<bool> matched = MatchEnteredPoints(points, pairs);
-  const bool right = std::find(matched.begin(), matched.end(), false) == matched.end();
-  const Judgement judgement = MarkEnteredPoints(d, plane, right, points);
+  const bool right = EveryPairEntered(points, pairs);
+  const Judgement judgement = MarkEnteredPoints(d.rt, d.session, plane, right, points);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
-    return WaitThenGoOn(d, judgement);
+    return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
   }
   // The points joined: the graph of the table's formula.
   const std::string formula = "Y=" + d.T_s[1] + "X";
@@ -64,7 +61,7 @@ Handoff Start(Drill& d, int low, int high) {
     RenderAt(d, 160, 306, 5, "比例の関係Y=AX のグラフは原点を通る直線です。");
   }
   RenderAt(d, 160, 360, 9, kPressAnyKey);
-  return WaitThenGoOn(d, judgement);
+  return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
 }
 
 Handoff Start3(Drill& d) {

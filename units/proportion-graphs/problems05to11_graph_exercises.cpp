@@ -24,8 +24,9 @@ float Slope(const Drill& d, Constant constant) {
 
 // The common preamble: frame, draw (the intercept F(1) is 0: these graphs pass the origin),
 // number texts, then the coefficient text T_s[11] or the sign text T_s[5] of a fraction.
-void Preamble(Drill& d, float WX2, float WY2, void (*draw)(Drill&), Constant constant) {
-  BeginProblem(d, WX2, WY2);
+void Preamble(Drill& d, float frame_right, float frame_bottom, void (*draw)(Drill&),
+              Constant constant) {
+  BeginProblem(d, frame_right, frame_bottom);
   draw(d);
   d.F[1] = 0;
   d.T_s = NumberTexts(d.T);
@@ -79,7 +80,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
                                                 : d.T[5] * d.T[1] * at.x / d.T[2] + d.F[1];
     right = right && at.y == y;
   }
-  const Judgement judgement = MarkEnteredPoints(d, plane, right, points);
+  const Judgement judgement = MarkEnteredPoints(d.rt, d.session, plane, right, points);
   if (!right) {
     RenderAt(d, 240, 360, 9, kPressAnyKey);
     RenderAt(d, 80, 270, 13, "原点(0,0) を通ります。");
@@ -91,7 +92,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
                "比例定数が " + d.T_s[5] + "ﾀ" + d.T_s[1] + "/" + d.T_s[2] + "ﾀ" + "だから、(" +
                    d.T_s[2] + "," + d.T_s[5] + d.T_s[1] + ") も通ります。");
     }
-    return WaitThenGoOn(d, judgement);
+    return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
   }
   if (constant == Constant::Whole) {
     DrawLineByDots(d, plane, Slope(d, constant), d.F[1], 1000, formula);
@@ -99,7 +100,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
     DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
   }
   RenderAt(d, 240, 360, 9, kPressAnyKey);
-  return WaitThenGoOn(d, judgement);
+  return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
 }
 
 // Templates III and IV: the pupil draws the graph on paper, then judges it against the one
@@ -108,7 +109,7 @@ Handoff DrawGraph(Drill& d, Constant constant) {
   const std::string formula = Formula(d, constant);
   RenderAt(d, 80, 72, 15, "次の関数のグラフをかきなさい。");
   RenderAt(d, 80, 108, 13, formula);
-  WaitUntilDrawn(d);
+  WaitUntilDrawnOnPaper(d.rt, d.answer.line_x, d.answer.line_y);
   DrawStandardPlane(d.rt);
   DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
   return AskSelfAssessment(d);

@@ -11,12 +11,12 @@ namespace {
 Handoff AskForEquation(Drill& d, float slope, const std::string& equation) {
   RenderAt(d, 80, 72, 15, "次の直線の式を求めなさい。");
   DrawLineOnPlane(d, slope, 0, "");  // no label: the label would give the answer away
-  return AskForAnswer(d, {.TANI_s = {" 式  ", "　", "  ", " 　"}, .expected = {equation}});
+  return AskForAnswer(d, {.unit_texts = {" 式  ", "　", "  ", " 　"}, .expected = {equation}});
 }
 
 // A whole constant from low to high; F(2) = a is the y of the point (1, a) that hint 1 names.
-Handoff StartWhole(Drill& d, float WY2, int low, int high) {
-  BeginProblem(d, 368, WY2);
+Handoff StartWhole(Drill& d, float frame_bottom, int low, int high) {
+  BeginProblem(d, 368, frame_bottom);
   do {
     d.T[1] = RandomWhole(d, low, high);
   } while (RedrawNeeded(d, d.T[1]));

@@ -15,7 +15,7 @@ void EndValues(Drill& d) {
 
 // Once the pupil has drawn: the graph, solid over the domain and dotted outside it.
 Handoff ShowGraphAndAsk(Drill& d) {
-  WaitUntilDrawn(d);
+  WaitUntilDrawnOnPaper(d.rt, d.answer.line_x, d.answer.line_y);
   const Plane plane = DrawStandardPlane(d.rt);
   DrawRestrictedLine(d.rt, plane, d.T[1], d.F[1], d.T[2], d.T[3], 15);
   return AskSelfAssessment(d);

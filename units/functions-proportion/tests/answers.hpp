@@ -7,9 +7,9 @@
 
 namespace drill::testing {
 
-// Problem 3 waits for a key before it shows its graph.
+// A problem that waits before it draws (problem 3, the box's graph) takes a key first.
 inline std::string FuncPropAnswer(const Drill& d, int wait, bool wrong) {
-  const int before = d.session.problem == 3 ? 1 : 0;
+  const int before = d.unit.Problem(d.session.problem).waits_before_drawing ? 1 : 0;
   return wait < before ? std::string("{Space}") : TypedAnswer(d, wait - before, wrong);
 }
 

@@ -28,7 +28,7 @@ TEST(AnswerSetUp, JoinsTheBlanksAndClearsWhatAProblemDoesNotName) {
   Drill& d = s.d;
   for (int k = 0; k <= 5; ++k) d.answer.units[k] = "old";
   d.answer.blank_expected[2][3] = "old";
-  SetUpAnswer(d, {.TANI_s = {" ① ", "ｍ　②", "分後"}, .expected = {"4000", "50", "250/3"}});
+  SetUpAnswer(d, {.unit_texts = {" ① ", "ｍ　②", "分後"}, .expected = {"4000", "50", "250/3"}});
   EXPECT_EQ(d.answer.blanks, 3);
   EXPECT_EQ(d.answer.expected, "400050250/3");
   EXPECT_EQ(d.answer.units[2], "分後");
@@ -36,7 +36,7 @@ TEST(AnswerSetUp, JoinsTheBlanksAndClearsWhatAProblemDoesNotName) {
   EXPECT_EQ(d.answer.blank_expected[2][3], "");
   EXPECT_EQ(d.answer.alternative1, "");
   EXPECT_EQ(d.answer.alternative2, "");
-  EXPECT_THROW(SetUpAnswer(d, {.TANI_s = {}, .expected = {}}), std::logic_error);
+  EXPECT_THROW(SetUpAnswer(d, {.unit_texts = {}, .expected = {}}), std::logic_error);
 }
 
 }  // namespace
