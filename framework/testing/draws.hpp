@@ -7,6 +7,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/drill.hpp"
@@ -16,26 +17,6 @@ namespace drill::testing {
 
 // The numbers one start drew, as a problem's test sees them.
 using Case = std::vector<float>;
-
-// Starts a problem again and again: `start` makes one start and gives the cases it drew, which
-// must all be among `cases`, then `check` looks at it; until every case has occurred or `most`
-// starts were made. Stops at the first failure.
-inline void StartUntilEveryCase(const std::set<Case>& cases, int most,
-                                const std::function<std::vector<Case>()>& start,
-                                const std::function<void()>& check) {
-  std::set<Case> seen;
-  for (int n = 0; n < most && seen.size() < cases.size(); ++n) {
-    const std::vector<Case> drawn = start();
-    if (::testing::Test::HasFailure()) return;
-    for (const Case& c : drawn) {
-      ASSERT_TRUE(cases.count(c)) << "draw out of range at start " << n;
-      seen.insert(c);
-    }
-    check();
-    if (::testing::Test::HasFailure()) return;
-  }
-  EXPECT_EQ(seen.size(), cases.size()) << "not every draw occurred";
-}
 
 // A problem with a re-draw value never draws the one before it again and keeps it in previous_draw
 // for the next start; a problem without one (`redraw` empty) leaves previous_draw as it was.
@@ -49,16 +30,32 @@ inline void ExpectRedrawRule(const Drill& d, const std::function<float(const Dri
   }
 }
 
-// The expected answer, typed, was judged right at once; it is its blanks' answers run together,
-// and no other answer line is accepted.
+// Starts a problem again and again on one session, answered right, until every case it can draw
+// has occurred or `most` starts were made; stops at the first failure. `start(session)` makes one
+// start and gives the cases it drew, which must all be among `cases`; every start keeps the re-draw
+// rule of `redraw` (empty when the problem has none), then `check(session)` looks at it.
+template <typename Played, typename Start, typename Check>
+void ForEveryDraw(Played& session, const std::set<Case>& cases, int most,
+                  const std::function<float(const Drill&)>& redraw, Start start, Check check) {
+  std::set<Case> seen;
+  for (int n = 0; n < most && seen.size() < cases.size(); ++n) {
+    const float previous = session.d.previous_draw;
+    const std::vector<Case> drawn = start(session);
+    if (::testing::Test::HasFailure()) return;
+    for (const Case& c : drawn) {
+      ASSERT_TRUE(cases.count(c)) << "draw out of range at start " << n;
+      seen.insert(c);
+    }
+    ExpectRedrawRule(session.d, redraw, previous);
+    check(std::as_const(session));
+    if (::testing::Test::HasFailure()) return;
+  }
+  EXPECT_EQ(seen.size(), cases.size()) << "not every draw occurred";
+}
+
+// The expected answer, typed, was judged right at once, and nothing else was judged.
 inline void ExpectTypedAnswerJudgedRight(const Session& s) {
-  const Drill& d = s.d;
-  EXPECT_EQ(s.Judgements(), std::vector<std::string>{"judge 2 " + d.answer.expected});
-  std::string joined;
-  for (int k = 1; k <= 5; ++k) joined += d.answer.blank_expected[1][k];
-  EXPECT_EQ(d.answer.expected, joined);
-  EXPECT_EQ(d.answer.alternative1, "");
-  EXPECT_EQ(d.answer.alternative2, "");
+  EXPECT_EQ(s.Judgements(), std::vector<std::string>{"judge 2 " + s.d.answer.expected});
 }
 
 }  // namespace drill::testing

@@ -238,11 +238,13 @@ inline std::string TypedAnswer(const Drill& d, int wait, bool wrong) {
   return wait < 3 ? "9" + KeysFor(d) + "{Space}" : "";
 }
 
-// The seeds the clock can give (hours + minutes + seconds: 0 to 141), or those the environment
-// variable `chosen_by` names ("37", "0-20"); under the sanitizers every seventh, which keeps those
-// runs short.
+// How many seeds the clock can give: hours + minutes + seconds runs from 0 to 23 + 59 + 59.
+inline constexpr int kClockSeeds = 23 + 59 + 59 + 1;
+
+// The seeds the clock can give, or those the environment variable `chosen_by` names ("37",
+// "0-20"); under the sanitizers every seventh, which keeps those runs short.
 inline std::vector<int> ClockSeeds(const char* chosen_by) {
-  int first = 0, last = 141, step = 1;
+  int first = 0, last = kClockSeeds - 1, step = 1;
 #ifdef DRILL_SANITIZED_BUILD
   step = 7;
 #endif
@@ -254,7 +256,7 @@ inline std::vector<int> ClockSeeds(const char* chosen_by) {
     step = 1;
   }
   std::vector<int> seeds;
-  for (int seed = first; seed <= last && seed <= 141; seed += step) seeds.push_back(seed);
+  for (int seed = first; seed <= last && seed < kClockSeeds; seed += step) seeds.push_back(seed);
   return seeds;
 }
 

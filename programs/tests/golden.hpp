@@ -31,8 +31,6 @@
 
 namespace drill::testing {
 
-constexpr int kSeeds = 142;
-
 // FNV-1a, 64 bits: the same on every machine.
 class Hash {
  public:
@@ -61,11 +59,12 @@ inline std::string ScreenHash(const Surface& surface) {
   return Hex(hash.value());
 }
 
-// Hashes every traced line of a runtime, passing each on to `also` when given.
+// Hashes every traced line of a run, passing each on to `also` when given.
 class TraceHash {
  public:
-  void Watch(Runtime& rt, std::ostream* also = nullptr) {
-    rt.SetTraceSink([this, also](std::string_view line) {
+  // The trace sink that hashes into this; it must not outlive this.
+  Runtime::TraceSink Sink(std::ostream* also = nullptr) {
+    return [this, also](std::string_view line) {
       hash_.Add(line);
       hash_.Add("\n");
       ++lines_;
@@ -74,7 +73,7 @@ class TraceHash {
         right_ += line.starts_with("judge 2 ");
       }
       if (also != nullptr) *also << line << '\n';
-    });
+    };
   }
   // The corpus line of a session that ended on `screen`.
   std::string Line(const std::string& name, int seed, const Surface& screen) const {
@@ -95,7 +94,7 @@ inline std::string LookSession(const UnitDefinition& unit, int seed) {
   HeadlessPlatform platform(*ParseKeyScript(script + "3"), ClockFor(seed));
   Runtime rt(platform);
   TraceHash trace;
-  trace.Watch(rt);
+  rt.SetTraceSink(trace.Sink());
   RunDrill(rt, unit);
   return trace.Line("look", seed, rt.surface());
 }
@@ -108,7 +107,7 @@ inline std::string SeriesSession(const UnitDefinition& unit, int seed, bool wron
                                  const AnswerKeysFor& keys) {
   Session s(unit, seed);
   TraceHash trace;
-  trace.Watch(s.rt, &s.out);
+  s.rt.SetTraceSink(trace.Sink(&s.out));
   for (int k = 1; k <= unit.ProblemCount(); ++k)
     PlayProblem(s, k, [&](const Drill& d, int wait) { return keys(d, wait, wrong); });
   return trace.Line(wrong ? "wrong" : "right", seed, s.rt.surface());
@@ -135,17 +134,9 @@ inline std::vector<std::string> Corpus(const std::string& program,
     lines.push_back(series(seed, true));
     for (int stream = 1; stream <= 3; ++stream) {
       TraceHash trace;
-      std::string line;
-      bool started = false;
-      RunOnRandomKeys(unit, ClockFor(seed), 300, static_cast<std::uint64_t>(seed * 10 + stream),
-                      [&](Runtime& rt) {
-                        if (!started)
-                          trace.Watch(rt);
-                        else
-                          line = trace.Line("keys" + std::to_string(stream), seed, rt.surface());
-                        started = true;
-                      });
-      lines.push_back(line);
+      const Surface screen = RunOnRandomKeys(
+          unit, ClockFor(seed), 300, static_cast<std::uint64_t>(seed * 10 + stream), trace.Sink());
+      lines.push_back(trace.Line("keys" + std::to_string(stream), seed, screen));
     }
   }
   return lines;
@@ -163,7 +154,7 @@ inline void ExpectAsRecorded(const std::string& program,
   const std::vector<std::string> lines = Corpus(program, series);
   const std::string path = CorpusPath(program);
   if (const char* write = std::getenv("DRILL_GOLDEN_WRITE"); write != nullptr && *write == '1') {
-    ASSERT_EQ(lines.size(), 6u * kSeeds) << "the corpus is written from every seed";
+    ASSERT_EQ(lines.size(), 6u * kClockSeeds) << "the corpus is written from every seed";
     std::ofstream out(path);
     for (const auto& line : lines) out << line << '\n';
     ASSERT_TRUE(out.good()) << "could not write " << path;
@@ -173,7 +164,7 @@ inline void ExpectAsRecorded(const std::string& program,
   ASSERT_TRUE(in.good()) << "no corpus at " << path;
   std::map<std::string, std::string> recorded;
   for (std::string line; std::getline(in, line);) recorded[SessionKey(line)] = line;
-  ASSERT_EQ(recorded.size(), 6u * kSeeds) << path;
+  ASSERT_EQ(recorded.size(), 6u * kClockSeeds) << path;
   int differing = 0;
   for (const auto& line : lines) {
     const std::string& was = recorded[SessionKey(line)];

@@ -8,7 +8,7 @@ namespace {
 std::string PropGraphSeries(int seed, bool wrong) {
   Pupil pupil(seed);
   TraceHash trace;
-  trace.Watch(pupil.rt, &pupil.out);
+  pupil.rt.SetTraceSink(trace.Sink(&pupil.out));
   for (int k = 1; k <= pupil.d.unit.ProblemCount(); ++k) PlayAsPupil(pupil, k, wrong);
   return trace.Line(wrong ? "wrong" : "right", seed, pupil.rt.surface());
 }

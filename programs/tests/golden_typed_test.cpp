@@ -6,13 +6,9 @@
 namespace drill::testing {
 namespace {
 
-AnswerKeysFor Typed() {
-  return TypedAnswer;
-}
-
 TEST(Golden, PropApply) {
   ExpectAsRecorded("prop-apply", [](int seed, bool wrong) {
-    return SeriesSession(*FindProgramUnit("prop-apply"), seed, wrong, Typed());
+    return SeriesSession(*FindProgramUnit("prop-apply"), seed, wrong, TypedAnswer);
   });
 }
 

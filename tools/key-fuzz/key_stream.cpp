@@ -192,15 +192,14 @@ FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed
   return result;
 }
 
-RunResult RunOnRandomKeys(const UnitDefinition& unit, const std::string& clock, long keys,
-                          std::uint64_t seed, const std::function<void(Runtime&)>& watch) {
+Surface RunOnRandomKeys(const UnitDefinition& unit, const std::string& clock, long keys,
+                        std::uint64_t seed, Runtime::TraceSink trace) {
   std::mt19937_64 random(seed);
   RandomKeys platform(random, keys, clock);
   Runtime runtime(platform);
-  watch(runtime);
-  const RunResult run = RunDrill(runtime, unit);
-  watch(runtime);
-  return run;
+  runtime.SetTraceSink(std::move(trace));
+  RunDrill(runtime, unit);
+  return runtime.surface();
 }
 
 SoakResult Soak(const UnitDefinition& unit, int problems, int early, std::uint64_t seed) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,10 +27,9 @@ struct FuzzResult {
 FuzzResult FuzzProgram(const UnitDefinition& unit, long keys, std::uint64_t seed);
 
 // One run of `unit` at `clock` ("hh:mm:ss") on `keys` random keys drawn from `seed`, the same
-// keys for the same seed. `watch` is given the runtime before the run, to trace it, and again
-// after it, to look at the final screen.
-RunResult RunOnRandomKeys(const UnitDefinition& unit, const std::string& clock, long keys,
-                          std::uint64_t seed, const std::function<void(Runtime&)>& watch);
+// keys for the same seed, every line of its trace given to `trace`. Returns the final screen.
+Surface RunOnRandomKeys(const UnitDefinition& unit, const std::string& clock, long keys,
+                        std::uint64_t seed, Runtime::TraceSink trace);
 
 // One long session: random keys (never "3", so the session never ends) until `problems`
 // problems have been started, with what the session used early on and at its end.

@@ -56,9 +56,9 @@ struct ProblemDraws {
 };
 const std::vector<ProblemDraws>& AllProblemDraws();
 
-// The checks every start of problem k passes, given previous_draw before it: the draw is one of the
-// problem's, the re-draw rule held, the expected answer was typed and judged right, there are
-// no extra accepted answers, and the problem's own checks.
-void CheckStart(const Session& s, const ProblemDraws& draws, float previous_redraw_value);
+// The checks every start of a problem passes beside its draw and re-draw rule: the expected answer
+// was typed and judged right, no second form of a blank is accepted where the problem names
+// none, and the problem's own checks.
+void CheckStart(const Session& s, const ProblemDraws& draws);
 
 }  // namespace drill::testing

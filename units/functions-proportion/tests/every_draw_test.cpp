@@ -10,49 +10,47 @@ namespace {
 
 // Starts the problem again and again in one drill, answering every start correctly, until every
 // draw has occurred.
-void ForEveryDraw(const ProblemDraws& draws) {
+void TestEachDraw(const ProblemDraws& draws) {
   SCOPED_TRACE("problem " + std::to_string(draws.problem));
-  Session s(FuncPropUnit(), draws.problem);
-  float previous = 0;
-  StartUntilEveryCase(
-      draws.cases, 20000,
-      [&] {
-        previous = s.d.previous_draw;
+  Session session(FuncPropUnit(), draws.problem);
+  ForEveryDraw(
+      session, draws.cases, 20000, draws.redraw,
+      [&](Session& s) {
         RunProblem(s, draws.problem);
         return std::vector<Case>{draws.case_of(s)};
       },
-      [&] { CheckStart(s, draws, previous); });
+      [&](const Session& s) { CheckStart(s, draws); });
 }
 
 TEST(EveryDraw, Problem1AnswersFollowTheirCasesInEveryShuffle) {
-  ForEveryDraw(AllProblemDraws()[0]);
+  TestEachDraw(AllProblemDraws()[0]);
 }
 TEST(EveryDraw, Problem2AsksForSideMinusTwiceTheCut) {
-  ForEveryDraw(AllProblemDraws()[1]);
+  TestEachDraw(AllProblemDraws()[1]);
 }
 TEST(EveryDraw, Problem3PlotsTheTableAfterTheKey) {
-  ForEveryDraw(AllProblemDraws()[2]);
+  TestEachDraw(AllProblemDraws()[2]);
 }
 TEST(EveryDraw, Problem4WritesBothDomainsFromEitherSide) {
-  ForEveryDraw(AllProblemDraws()[3]);
+  TestEachDraw(AllProblemDraws()[3]);
 }
 TEST(EveryDraw, Problem5KeepsTheTenthsAsTyped) {
-  ForEveryDraw(AllProblemDraws()[4]);
+  TestEachDraw(AllProblemDraws()[4]);
 }
 TEST(EveryDraw, Problem6PricesTheApples) {
-  ForEveryDraw(AllProblemDraws()[5]);
+  TestEachDraw(AllProblemDraws()[5]);
 }
 TEST(EveryDraw, Problem7HalvesTheHeight) {
-  ForEveryDraw(AllProblemDraws()[6]);
+  TestEachDraw(AllProblemDraws()[6]);
 }
 TEST(EveryDraw, Problem8ReadsTheConstantOffTheTable) {
-  ForEveryDraw(AllProblemDraws()[7]);
+  TestEachDraw(AllProblemDraws()[7]);
 }
 TEST(EveryDraw, Problem9DividesThePair) {
-  ForEveryDraw(AllProblemDraws()[8]);
+  TestEachDraw(AllProblemDraws()[8]);
 }
 TEST(EveryDraw, Problem10SolvesForXWithANegativeConstant) {
-  ForEveryDraw(AllProblemDraws()[9]);
+  TestEachDraw(AllProblemDraws()[9]);
 }
 
 // Each problem right after each problem of the unit (itself included), with a few seeds, so the
@@ -67,7 +65,9 @@ TEST(AfterEveryProblem, EachProblemDrawsAndJudgesAsOnItsOwn) {
         RunProblem(s, before.problem);
         const float previous = s.d.previous_draw;
         RunProblem(s, after.problem);
-        CheckStart(s, after, previous);
+        EXPECT_TRUE(after.cases.count(after.case_of(s))) << "a draw out of range";
+        ExpectRedrawRule(s.d, after.redraw, previous);
+        CheckStart(s, after);
         if (::testing::Test::HasFailure()) return;
       }
     }

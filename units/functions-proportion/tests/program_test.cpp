@@ -37,8 +37,6 @@ TEST(Program, LookingAtTheProblemsTakesElevenKeys) {
   const std::string look = "2{Enter}{Enter}{Space}" + Repeat("{Enter}", 8);
   const Scenario run = RunProgram(look + "3");
   EXPECT_TRUE(run.Has("end"));
-  EXPECT_EQ(run.Count("problem "), 10);
-  EXPECT_EQ(run.Count("judge "), 0);
   // Problem 3: the wait text, the key, the wait text erased, then the Enter box.
   const int start = run.IndexOf("problem 3");
   const int wait =
@@ -51,11 +49,6 @@ TEST(Program, LookingAtTheProblemsTakesElevenKeys) {
   EXPECT_LT(key, erased);
   EXPECT_LT(erased, enter_box);
   EXPECT_LT(enter_box, run.IndexOf("problem 4"));
-
-  // One key fewer leaves the tenth problem waiting for its Enter: the "3" does not end.
-  const Scenario short_of_one =
-      RunProgram("2" + Repeat("{Enter}", FuncPropUnit().LookKeyCount() - 1) + "3");
-  EXPECT_FALSE(short_of_one.Has("end"));
 }
 
 TEST(Program, EveryProblemTakesItsExpectedAnswer) {

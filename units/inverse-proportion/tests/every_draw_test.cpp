@@ -21,20 +21,15 @@ struct Draws {
 
 // Starts the problem again and again in one drill, answering every start right, until every case
 // has occurred; `check` looks at each start.
-void ForEveryDraw(const Draws& draws, const std::function<void(const Lesson&)>& check) {
+void TestEachDraw(const Draws& draws, const std::function<void(const Lesson&)>& check) {
   Lesson lesson(draws.problem);
-  float previous = 0;
-  StartUntilEveryCase(
-      draws.cases, 40000,
-      [&] {
-        previous = lesson.d.previous_draw;
-        lesson.Run(draws.problem);
-        return std::vector<Case>{draws.case_of(lesson.d)};
+  ForEveryDraw(
+      lesson, draws.cases, 40000, draws.redraw,
+      [&](Lesson& l) {
+        l.Run(draws.problem);
+        return std::vector<Case>{draws.case_of(l.d)};
       },
-      [&] {
-        ExpectRedrawRule(lesson.d, draws.redraw, previous);
-        check(lesson);
-      });
+      check);
 }
 
 // Where the worked solution shows the last answer: in its last text, or in a way the problem's
@@ -84,7 +79,7 @@ TEST(EveryDraw, Problems1And2AskForTheProductAsTheConstant) {
     for (int a = problem == 1 ? 2 : 3; a <= (problem == 1 ? 4 : 5); ++a)
       for (int b = 2; b <= 4; ++b)
         if (problem == 2 || a != b) draws.cases.insert({float(a), float(b)});
-    ForEveryDraw(draws, [](const Lesson& lesson) {
+    TestEachDraw(draws, [](const Lesson& lesson) {
       CheckTypedAnswer(lesson);
       // The area or the distance is the first number of the statement.
       const double product = NumbersIn(lesson.RenderedAt(64, 72))[0];
@@ -100,7 +95,7 @@ TEST(EveryDraw, Problem3CompletesTheTableWithConstantProducts) {
   Draws draws{
       3, {}, [](const Drill& d) { return Case{d.T[10]}; }, [](const Drill& d) { return d.T[10]; }};
   for (int m = 1; m <= 6; ++m) draws.cases.insert({float(6 * m)});
-  ForEveryDraw(draws, [](const Lesson& lesson) {
+  TestEachDraw(draws, [](const Lesson& lesson) {
     const Drill& d = lesson.d;
     CheckTypedAnswer(lesson, LastAnswer::CheckedByProblem);
     const double a = FractionNumerator(lesson.RenderedAt(64, 81));
@@ -125,7 +120,7 @@ TEST(EveryDraw, Problem4ReadsFactorsProductAndValueOffTheTable) {
   Draws draws{
       4, {}, [](const Drill& d) { return Case{d.T[10]}; }, [](const Drill& d) { return d.T[10]; }};
   for (int m = 1; m <= 6; ++m) draws.cases.insert({float(6 * m)});
-  ForEveryDraw(draws, [](const Lesson& lesson) {
+  TestEachDraw(draws, [](const Lesson& lesson) {
     const Drill& d = lesson.d;
     CheckTypedAnswer(lesson);
     const auto xs = TableRow(lesson, 80, 234, 10), ys = TableRow(lesson, 80, 254, 10);
@@ -158,7 +153,7 @@ TEST(EveryDraw, Problem5ClassifiesEveryShuffledTable) {
       for (int c = 1; c <= 5; ++c)
         for (const auto& order : orders)
           draws.cases.insert({float(6 * a), float(b), float(c), order[0], order[1], order[2]});
-  ForEveryDraw(draws, [](const Lesson& lesson) {
+  TestEachDraw(draws, [](const Lesson& lesson) {
     const Drill& d = lesson.d;
     CheckTypedAnswer(lesson, LastAnswer::CheckedByProblem);
     const char* const verdict_of[] = {"", "XY が一定で反比例", "ﾀY/Xﾀ　が一定で比例",
@@ -192,7 +187,7 @@ TEST(EveryDraw, Problems6And7FindTheConstantFromOnePair) {
                 [](const Drill& d) { return d.T[2]; }};
     for (int y = 2; y <= 5; ++y)
       for (int x = 3; x <= 9; ++x) draws.cases.insert({sign * float(y), float(x)});
-    ForEveryDraw(draws, [sign](const Lesson& lesson) {
+    TestEachDraw(draws, [sign](const Lesson& lesson) {
       CheckTypedAnswer(lesson);
       // "YはXに反比例し、X=xのときY=yである。" (a minus sign is not a digit)
       const auto pair = NumbersIn(lesson.RenderedAt(64, 72));
@@ -215,7 +210,7 @@ TEST(EveryDraw, Problem8GivesXInLowestTerms) {
     for (int x = 3; x <= 7; ++x)
       for (int x2 = 2; x2 <= 8; ++x2)
         if (x != x2) draws.cases.insert({-float(y), float(x), float(x2)});
-  ForEveryDraw(draws, [](const Lesson& lesson) {
+  TestEachDraw(draws, [](const Lesson& lesson) {
     const Drill& d = lesson.d;
     CheckTypedAnswer(lesson);
     const auto pair = NumbersIn(lesson.RenderedAt(64, 72));
@@ -258,7 +253,7 @@ TEST(EveryDraw, Problems9And10PlotTheTableAndItsHyperbola) {
                 [](const Drill& d) { return Case{d.T[1]}; },
                 [](const Drill& d) { return d.T[1]; }};
     for (int m = 2; m <= 5; ++m) draws.cases.insert({sign * float(2 * m)});
-    ForEveryDraw(draws, [sign](const Lesson& lesson) {
+    TestEachDraw(draws, [sign](const Lesson& lesson) {
       const Drill& d = lesson.d;
       const std::string statement = lesson.RenderedAt(80, 72);
       // A negative constant is shown as minus the fraction.
@@ -296,7 +291,7 @@ TEST(EveryDraw, Problems11And12DrawTheCurveOfTheFormulaShown) {
                 [](const Drill& d) { return Case{d.T[1]}; },
                 [](const Drill& d) { return d.T[1]; }};
     for (int m = 1; m <= 5; ++m) draws.cases.insert({sign * float(6 * m)});
-    ForEveryDraw(draws, [sign](const Lesson& lesson) {
+    TestEachDraw(draws, [sign](const Lesson& lesson) {
       EXPECT_EQ(lesson.Lines("judge "), std::vector<std::string>{"judge 2 1"});
       const std::string formula = lesson.RenderedAt(80, 108);
       EXPECT_EQ(formula.find("Y=-") == 0, sign < 0) << formula;
@@ -320,7 +315,7 @@ TEST(EveryDraw, Problems13And14ReadTheConstantOffTheCurve) {
                 [](const Drill& d) { return Case{d.T[1]}; },
                 [](const Drill& d) { return d.T[1]; }};
     for (int m = 1; m <= 5; ++m) draws.cases.insert({sign * float(6 * m)});
-    ForEveryDraw(draws, [](const Lesson& lesson) {
+    TestEachDraw(draws, [](const Lesson& lesson) {
       CheckTypedAnswer(lesson);
       // The constant from a plotted dot, rounded to the whole number the formula needs.
       const auto curve = CurveDots(lesson);

@@ -23,19 +23,16 @@ struct Draws {
 
 // Starts the problem again and again in one drill, answering every start correctly, until every
 // case has occurred; `check` looks at each start.
-void ForEveryDraw(const Draws& draws, const std::function<void(const Session&)>& check) {
-  Session s(PropApplyUnit(), draws.problem);
-  float previous = 0;
-  StartUntilEveryCase(
-      draws.cases, 20000,
-      [&] {
-        previous = s.d.previous_draw;
+void TestEachDraw(const Draws& draws, const std::function<void(const Session&)>& check) {
+  Session session(PropApplyUnit(), draws.problem);
+  ForEveryDraw(
+      session, draws.cases, 20000, draws.redraw,
+      [&](Session& s) {
         s.Run(draws.problem);
         return std::vector<Case>{draws.case_of(s.d)};
       },
-      [&] {
+      [&](const Session& s) {
         const Drill& d = s.d;
-        ExpectRedrawRule(d, draws.redraw, previous);
         ExpectTypedAnswerJudgedRight(s);
         // The worked solution names every blank's answer and ends with the last one.
         const auto solution = s.Solution();
@@ -77,7 +74,7 @@ TEST(EveryDraw, Problem1CountsTheNailsFromTheWeightsShown) {
   for (int t1 = 11; t1 <= 14; ++t1)
     for (int m = 1; m <= 6; ++m)
       for (int k = 6; k <= 12; ++k) draws.cases.insert({float(t1), float(5 * m), float(5 * m * k)});
-  ForEveryDraw(draws, [](const Session& s) {
+  TestEachDraw(draws, [](const Session& s) {
     // "...釘がWｇある。このうちn本の重さをはかったらwｇあった。"
     const auto shown = NumbersIn(s.RenderedAt(64, 72));
     ASSERT_EQ(shown.size(), 3u);
@@ -111,7 +108,7 @@ TEST(EveryDraw, Problem2ReadsThePricePerGramFromTheTable) {
   for (int t1 = 4; t1 <= 7; ++t1)
     for (int a = 1; a <= 5; ++a)
       for (int b = 12; b <= 16; ++b) draws.cases.insert({float(t1), float(10 * a), float(10 * b)});
-  ForEveryDraw(draws, [](const Session& s) {
+  TestEachDraw(draws, [](const Session& s) {
     const auto xs = TableRow(s, 162), ys = TableRow(s, 182);
     EXPECT_EQ(xs[0], "χ");
     EXPECT_EQ(ys[0], "ｙ");
@@ -136,7 +133,7 @@ TEST(EveryDraw, Problem3GivesTheTimeInLowestTerms) {
   for (int v = 2; v <= 4; ++v)
     for (int h = 3; h <= 5; ++h)
       for (int w = 5; w <= 6; ++w) draws.cases.insert({float(10 * v), float(h), float(10 * w)});
-  ForEveryDraw(draws, [](const Session& s) {
+  TestEachDraw(draws, [](const Session& s) {
     const auto first = NumbersIn(s.RenderedAt(64, 72)), second = NumbersIn(s.RenderedAt(96, 99));
     ASSERT_EQ(first.size(), 2u);
     ASSERT_EQ(second.size(), 1u);
@@ -158,7 +155,7 @@ TEST(EveryDraw, Problem4BalancesTheLever) {
   for (int c = 1; c <= 4; ++c)
     for (int t1 = 1; t1 <= 4; ++t1)
       for (int ab = 4; ab <= 6; ++ab) draws.cases.insert({float(8 * c), float(t1), float(6 * ab)});
-  ForEveryDraw(draws, [](const Session& s) {
+  TestEachDraw(draws, [](const Session& s) {
     // "...ＡＢをLｃｍ さげた重さをaｇ" / "とするとき、反対側にcｇの重さを..."
     const auto first = NumbersIn(s.RenderedAt(64, 72)), second = NumbersIn(s.RenderedAt(96, 99));
     ASSERT_EQ(first.size(), 2u);
@@ -222,7 +219,7 @@ void CheckNamedPoint(const Session& s) {
 
 TEST(EveryDraw, Problem5ReadsTheWalkOffTheGraph) {
   Draws draws{5, {{1}, {2}, {3}}, [](const Drill& d) { return Case{DistanceCase(d)}; }, {}};
-  ForEveryDraw(draws, [](const Session& s) {
+  TestEachDraw(draws, [](const Session& s) {
     CheckWalk(s, {1, 2, 3, {"80", "90", "100"}, DistanceCase});
   });
 }
@@ -232,7 +229,7 @@ TEST(EveryDraw, Problem6NeverRepeatsItsCaseAndMultipliesOut) {
               {{1}, {2}, {3}, {4}, {5}},
               [](const Drill& d) { return Case{RedrawnCase(d)}; },
               RedrawnCase};
-  ForEveryDraw(draws, [](const Session& s) {
+  TestEachDraw(draws, [](const Session& s) {
     CheckWalk(s, {3, 1, 2, {"75", "50", "40", "80", "75"}, RedrawnCase});
     CheckNamedPoint(s);
     // "Y=v*t=distance"
@@ -247,7 +244,7 @@ TEST(EveryDraw, Problem7DividesByTheSpeedWithItsReciprocal) {
               {{1}, {2}, {3}, {4}, {5}},
               [](const Drill& d) { return Case{RedrawnCase(d)}; },
               RedrawnCase};
-  ForEveryDraw(draws, [](const Session& s) {
+  TestEachDraw(draws, [](const Session& s) {
     CheckWalk(s, {1, 3, 2, {"250/3", "250/3", "400/3", "500/7", "500/7"}, RedrawnCase});
     CheckNamedPoint(s);
     // "X=distance*ﾀq/pﾀ=minutes" with q/p the reciprocal of the speed p/q.

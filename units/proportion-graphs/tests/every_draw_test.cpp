@@ -20,35 +20,29 @@ struct Draws {
 
 // Starts the problem again and again, answered right from the screen, until every case has
 // occurred; `check` looks at each start.
-void ForEveryDraw(const Draws& draws, const std::function<void(const Pupil&)>& check) {
+void TestEachDraw(const Draws& draws, const std::function<void(const Pupil&)>& check) {
   Pupil pupil(draws.problem);
-  float previous = 0;
   Handoff next{};
-  StartUntilEveryCase(
-      draws.cases, 3000,
-      [&] {
-        previous = pupil.d.previous_draw;
-        next = pupil.Run(draws.problem);
-        return draws.cases_of(pupil.d);
+  std::function<float(const Drill&)> redraw;
+  if (draws.redraw) redraw = [](const Drill& d) { return d.T[1]; };
+  ForEveryDraw(
+      pupil, draws.cases, 3000, redraw,
+      [&](Pupil& p) {
+        next = p.Run(draws.problem);
+        return draws.cases_of(p.d);
       },
-      [&] {
-        const Drill& d = pupil.d;
-        if (draws.redraw)
-          ExpectRedrawRule(
-              d, [](const Drill& d) { return d.T[1]; }, previous);
+      [&](const Pupil& p) {
         // Judged right once, as the pupil gave it.
-        const auto judged = pupil.Judgements();
+        const auto judged = p.Judgements();
         ASSERT_EQ(judged.size(), 1u);
-        EXPECT_TRUE(judged[0].starts_with("judge 2 ")) << judged[0] << " for " << pupil.given;
+        EXPECT_TRUE(judged[0].starts_with("judge 2 ")) << judged[0] << " for " << p.given;
         if (next.kind == Handoff::Kind::StartProblem) {
-          EXPECT_EQ(judged[0], "judge 2 " + pupil.given);
+          EXPECT_EQ(judged[0], "judge 2 " + p.given);
           EXPECT_EQ(next.problem, draws.problem + 1);
         } else {
           EXPECT_EQ(next.kind, Handoff::Kind::AttemptLoop);
-          EXPECT_EQ(d.answer.alternative1, "");
-          EXPECT_EQ(d.answer.alternative2, "");
         }
-        check(pupil);
+        check(p);
       });
 }
 
@@ -134,7 +128,7 @@ void OnePointInEachQuadrant(const Drill& d) {
 }
 
 TEST(EveryDraw, Problem1TakesTheFourPointsInTheirOrder) {
-  ForEveryDraw(FourPoints(1), [](const Pupil& p) {
+  TestEachDraw(FourPoints(1), [](const Pupil& p) {
     const Drill& d = p.d;
     OnePointInEachQuadrant(d);
     // Every point fixed is named and listed with its coordinates.
@@ -147,7 +141,7 @@ TEST(EveryDraw, Problem1TakesTheFourPointsInTheirOrder) {
 }
 
 TEST(EveryDraw, Problem2AsksForTheCoordinatesOfThePlottedPoints) {
-  ForEveryDraw(FourPoints(2), [](const Pupil& p) {
+  TestEachDraw(FourPoints(2), [](const Pupil& p) {
     const Drill& d = p.d;
     OnePointInEachQuadrant(d);
     EXPECT_EQ(d.answer.expected,
@@ -180,11 +174,11 @@ void CheckTable(const Pupil& p) {
 }
 
 TEST(EveryDraw, Problem3TakesTheSevenPointsOfTheTable) {
-  ForEveryDraw({3, Wholes(2, 3), [](const Drill& d) { return One({d.T[1]}); }}, CheckTable);
+  TestEachDraw({3, Wholes(2, 3), [](const Drill& d) { return One({d.T[1]}); }}, CheckTable);
 }
 
 TEST(EveryDraw, Problem4TakesTheSevenPointsOfTheTable) {
-  ForEveryDraw({4, Wholes(-3, -2), [](const Drill& d) { return One({d.T[1]}); }}, CheckTable);
+  TestEachDraw({4, Wholes(-3, -2), [](const Drill& d) { return One({d.T[1]}); }}, CheckTable);
 }
 
 // Problems 5 to 8: two points of the graph of the formula shown; then the graph with the formula.
@@ -200,13 +194,13 @@ void CheckTwoPoints(const Pupil& p) {
 }
 
 TEST(EveryDraw, Problem5TakesTwoPointsOfAPositiveWholeConstant) {
-  ForEveryDraw({5, Wholes(1, 5), [](const Drill& d) { return One({d.T[1]}); }}, CheckTwoPoints);
+  TestEachDraw({5, Wholes(1, 5), [](const Drill& d) { return One({d.T[1]}); }}, CheckTwoPoints);
 }
 TEST(EveryDraw, Problem6TakesTwoPointsOfANegativeWholeConstant) {
-  ForEveryDraw({6, Wholes(-5, -1), [](const Drill& d) { return One({d.T[1]}); }}, CheckTwoPoints);
+  TestEachDraw({6, Wholes(-5, -1), [](const Drill& d) { return One({d.T[1]}); }}, CheckTwoPoints);
 }
 TEST(EveryDraw, Problem7TakesTwoPointsOfAPositiveFraction) {
-  ForEveryDraw({7, Fractions(),
+  TestEachDraw({7, Fractions(),
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2]});
                 }},
@@ -216,7 +210,7 @@ TEST(EveryDraw, Problem7TakesTwoPointsOfAPositiveFraction) {
                });
 }
 TEST(EveryDraw, Problem8TakesTwoPointsOfANegativeFraction) {
-  ForEveryDraw({8, Fractions(),
+  TestEachDraw({8, Fractions(),
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2]});
                 }},
@@ -244,17 +238,17 @@ void CheckDrawnGraph(const Pupil& p) {
 TEST(EveryDraw, Problem9DrawsAWholeConstantOfEitherSign) {
   auto cases = Wholes(-5, 5);
   cases.erase(Case{0});
-  ForEveryDraw({9, cases, [](const Drill& d) { return One({d.T[1]}); }}, CheckDrawnGraph);
+  TestEachDraw({9, cases, [](const Drill& d) { return One({d.T[1]}); }}, CheckDrawnGraph);
 }
 TEST(EveryDraw, Problem10DrawsAPositiveFraction) {
-  ForEveryDraw({10, Fractions(),
+  TestEachDraw({10, Fractions(),
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2]});
                 }},
                CheckDrawnGraph);
 }
 TEST(EveryDraw, Problem11DrawsANegativeFraction) {
-  ForEveryDraw({11, Fractions(),
+  TestEachDraw({11, Fractions(),
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2]});
                 }},
@@ -277,7 +271,7 @@ void CheckLineEquation(const Pupil& p) {
 }
 
 TEST(EveryDraw, Problem12AsksForAPositiveWholeConstant) {
-  ForEveryDraw({12, Wholes(1, 5), [](const Drill& d) { return One({d.T[1]}); }},
+  TestEachDraw({12, Wholes(1, 5), [](const Drill& d) { return One({d.T[1]}); }},
                [](const Pupil& p) {
                  CheckLineEquation(p);
                  // Y=X for a = 1, never Y=1X.
@@ -285,21 +279,21 @@ TEST(EveryDraw, Problem12AsksForAPositiveWholeConstant) {
                });
 }
 TEST(EveryDraw, Problem13AsksForANegativeWholeConstant) {
-  ForEveryDraw({13, Wholes(-5, -1), [](const Drill& d) { return One({d.T[1]}); }},
+  TestEachDraw({13, Wholes(-5, -1), [](const Drill& d) { return One({d.T[1]}); }},
                [](const Pupil& p) {
                  CheckLineEquation(p);
                  EXPECT_EQ(p.d.answer.expected, p.d.T[1] == -1 ? "Y=-X" : "Y=" + p.d.T_s[1] + "X");
                });
 }
 TEST(EveryDraw, Problem14AsksForAPositiveFraction) {
-  ForEveryDraw({14, Fractions(),
+  TestEachDraw({14, Fractions(),
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2]});
                 }},
                CheckLineEquation);
 }
 TEST(EveryDraw, Problem15AsksForANegativeFraction) {
-  ForEveryDraw({15, Fractions(),
+  TestEachDraw({15, Fractions(),
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2]});
                 }},
@@ -313,7 +307,7 @@ TEST(EveryDraw, Problem16AsksForTheWalksFormulaAndDomain) {
   std::set<Case> cases;
   for (int a = 2; a <= 5; ++a)
     for (int t = 2; t <= 4; ++t) cases.insert({float(a), float(t)});
-  ForEveryDraw({16, cases,
+  TestEachDraw({16, cases,
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2]});
                 }},
@@ -340,7 +334,7 @@ void CheckRestrictedGraph(const Pupil& p, const std::string& formula_line) {
 
 TEST(EveryDraw, Problem17DrawsTheWalkOnItsDomain) {
   const std::set<Case> cases = {{2, 2}, {2, 3}, {3, 2}, {3, 3}, {4, 2}};
-  ForEveryDraw({17, cases,
+  TestEachDraw({17, cases,
                 [](const Drill& d) {
                   return One({d.T[1], d.T[3]});
                 }},
@@ -358,7 +352,7 @@ TEST(EveryDraw, Problem18DrawsTheGraphOnItsDomain) {
     for (int low = -3; low <= -1; ++low)
       for (int high = 3; high <= 5; ++high)
         if (a * high <= 10) cases.insert({float(a), float(low), float(high)});
-  ForEveryDraw({18, cases,
+  TestEachDraw({18, cases,
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2], d.T[3]});
                 }},
@@ -375,7 +369,7 @@ TEST(EveryDraw, Problem19AsksForTheFormulaAndDomainOfTheDrawnLine) {
   for (int a = -3; a <= -1; ++a)
     for (int low = -3; low <= -1; ++low)
       for (int high = 1; high <= 3; ++high) cases.insert({float(a), float(low), float(high)});
-  ForEveryDraw({19, cases,
+  TestEachDraw({19, cases,
                 [](const Drill& d) {
                   return One({d.T[1], d.T[2], d.T[3]});
                 }},

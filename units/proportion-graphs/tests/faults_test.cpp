@@ -1,7 +1,8 @@
 // What earlier problems leave behind does not spoil a later one, the results strip keeps the
-// first try of a self-judged problem, keys typed ahead cannot skip a result, and whole runs of the
-// program go through every problem in practice and in look-at-problems mode.
-#include "framework/testing/scenario.hpp"
+// first try of a self-judged problem, keys typed ahead cannot skip a result, and a whole practice
+// series goes through every problem.
+#include <algorithm>
+
 #include "units/proportion-graphs/tests/pupil.hpp"
 
 namespace drill::testing {
@@ -170,20 +171,6 @@ TEST(WholeRun, PractiseEveryProblemRightFromProblem1) {
     EXPECT_EQ(std::count(all.begin(), all.end(), circle), 1) << "problem " << k;
   }
   EXPECT_EQ(all.back(), "end");
-}
-
-// Problems 9 to 11, 17 and 18 wait for a key before they draw their graph, in look-at-problems
-// mode too: the mode takes 19 + 5 presses of Enter and shows no point entry.
-TEST(WholeRun, LookingAtTheProblemsTakesAnExtraKeyForEachDrawingExercise) {
-  const Scenario shown =
-      RunScenario(PropGraphUnit(), "2" + Repeat("{Enter}", PropGraphUnit().LookKeyCount()) + "3");
-  EXPECT_EQ(shown.result, RunResult::Ended);
-  EXPECT_EQ(shown.Count("problem "), kProblems);
-  EXPECT_EQ(shown.Count("judge "), 0);
-  EXPECT_TRUE(shown.Has("end"));
-  const Scenario short_of_one = RunScenario(
-      PropGraphUnit(), "2" + Repeat("{Enter}", PropGraphUnit().LookKeyCount() - 1) + "3");
-  EXPECT_FALSE(short_of_one.Has("end"));
 }
 
 }  // namespace
