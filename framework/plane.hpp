@@ -1,5 +1,5 @@
 // A coordinate plane as it stands on the drawing: where its origin is and how many pixels a unit
-// takes. The planes folder draws planes and the graphs on them; the taps read a plane too.
+// takes. The planes folder draws planes and the graphs on them and takes points on them.
 #pragma once
 
 namespace drill {

@@ -2,6 +2,7 @@
 // the judgement mark over its origin.
 #include <iterator>
 
+#include "framework/planes/plane_ink.hpp"
 #include "framework/planes/planes.hpp"
 #include "framework/renderer/renderer.hpp"
 
@@ -49,12 +50,12 @@ Plane DrawStandardPlane(Runtime& rt) {
   return p;
 }
 
-void PlotLabelledPoint(Drill& d, const Plane& plane, CoordinatePair point, int colour,
+void PlotLabelledPoint(Runtime& rt, const Plane& plane, CoordinatePair point, int colour,
                        const std::string& name) {
   const PixelPoint at = plane.Pixel(point);
-  d.rt.DrawCircle(at.x, at.y, 4, colour, CircleFill::Filled);
-  const auto [x, y] = PointNamePlace(plane, at.x, at.y, name);
-  RenderAt(d, x, y, 15, name);
+  rt.DrawCircle(at.x, at.y, 4, colour, CircleFill::Filled);
+  const PixelPoint name_at = PointNamePlace(plane, at, name);
+  RenderAt(rt, name_at.x, name_at.y, 15, name);
 }
 
 void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, Judgement judgement) {

@@ -90,7 +90,7 @@ TEST_F(PlanesTest, StandardPlaneGridAxesAndScale) {
 TEST_F(PlanesTest, LabelledPointIsADiscNamedAboveLeft) {
   const Plane plane = DrawStandardPlane(d.rt);
   Reset();
-  PlotLabelledPoint(d, plane, {3, -2}, 12, "A");
+  PlotLabelledPoint(rt, plane, {3, -2}, 12, "A");
   const auto circles = Take("circle");
   ASSERT_EQ(circles.size(), 1u);
   EXPECT_EQ(circles[0].n, (Floats{848, 372, 4, 12, 1}));
@@ -126,7 +126,7 @@ TEST_F(PlanesTest, SolidLineIsLabelledAboveItsUpperEnd) {
   for (const Case& c : {Case{3, 0, "837.3333 148 5 Y=X"}, Case{-2, 3, "728 148 5 Y=X"},
                         Case{0, 4, "624 244 5 Y=X"}}) {
     Reset();
-    const Plane plane = DrawLineOnPlane(d, c.a, c.b, "Y=X");
+    const Plane plane = DrawLineOnPlane(rt, c.a, c.b, "Y=X");
     const ClippedLine line = ClipLineToPlane(plane, c.a, c.b);
     ASSERT_EQ(CountLines(15, "line solid"), 1u);
     EXPECT_EQ(Take("line").back().n,
@@ -138,7 +138,7 @@ TEST_F(PlanesTest, SolidLineIsLabelledAboveItsUpperEnd) {
 TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
   const Plane plane = DrawStandardPlane(d.rt);
   Reset();
-  DrawLineByDots(d, plane, 3, 0, 1000, "Y=3X");
+  DrawLineByDots(rt, plane, 3, 0, 1000, "Y=3X");
   auto dots = Take("circle");
   ASSERT_EQ(dots.size(), 1001u);
   ExpectAt(dots.front(), 800 - 160.0f / 3, 500);
@@ -148,7 +148,7 @@ TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
   EXPECT_EQ(Renders().back(), "837.3333 148 5 Y=3X");
 
   Reset();
-  DrawLineByDots(d, plane, 3, 0, 0, "Y=3X");  // no intervals: the start point alone, no NaN
+  DrawLineByDots(rt, plane, 3, 0, 0, "Y=3X");  // no intervals: the start point alone, no NaN
   dots = Take("circle");
   ASSERT_EQ(dots.size(), 1u);
   ExpectAt(dots[0], 800 - 160.0f / 3, 500);

@@ -91,7 +91,7 @@ Handoff Pose(Drill& d, Sign sign) {
   if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
-  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
+  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d.rt, plane, kPoints);
   const Judgement judgement = EveryPairEntered(d, points) ? Judgement::Right : Judgement::Wrong;
   DrawMarkOverOrigin(d.rt, plane, judgement);
   RecordJudgement(d.rt, d.session, judgement, EnteredPointTexts(points));

@@ -70,7 +70,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
   if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
-  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, 2);
+  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d.rt, plane, 2);
   bool right = true;
   for (const EnteredPoint& point : points) {
     const CoordinatePair at = ParsePointText(point.text).value();
@@ -94,9 +94,9 @@ Handoff TwoPoints(Drill& d, Constant constant) {
     return WaitThenGoOn(d, judgement);
   }
   if (constant == Constant::Whole) {
-    DrawLineByDots(d, plane, Slope(d, constant), d.F[1], 1000, formula);
+    DrawLineByDots(d.rt, plane, Slope(d, constant), d.F[1], 1000, formula);
   } else {
-    DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
+    DrawLineOnPlane(d.rt, Slope(d, constant), d.F[1], formula);
   }
   RenderAt(d, 240, 360, 9, kPressAnyKey);
   return WaitThenGoOn(d, judgement);
@@ -110,7 +110,7 @@ Handoff DrawGraph(Drill& d, Constant constant) {
   RenderAt(d, 80, 108, 13, formula);
   WaitUntilDrawn(d);
   DrawStandardPlane(d.rt);
-  DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
+  DrawLineOnPlane(d.rt, Slope(d, constant), d.F[1], formula);
   return AskSelfAssessment(d);
 }
 
