@@ -12,8 +12,8 @@
 
 namespace drill {
 
-// Draws the standard plane (grid, axes, scale) and returns it.
-Plane DrawStandardPlane(Runtime& rt);
+// DrawStandardPlane and DrawWalkPlane are declared with the plane values (plane.hpp).
+
 // A filled disc of `colour` at `point` of the plane, named `name` beside it.
 void PlotLabelledPoint(Runtime& rt, const Plane& plane, CoordinatePair point, int colour,
                        const std::string& name);
@@ -38,8 +38,6 @@ void DrawRestrictedLine(Runtime& rt, const Plane& plane, float slope, float inte
 // Both branches of y = constant / x, each as steps + 1 dots.
 void DrawHyperbola(Runtime& rt, const Plane& plane, float constant, int steps);
 
-// Draws the time-distance plane of the walking graphs and returns it.
-Plane DrawWalkPlane(Runtime& rt);
 // The segment of a walk from `from` to `to` (minutes, metres), as overlapping dots.
 void DrawWalkSegment(Runtime& rt, const Plane& plane, CoordinatePair from, CoordinatePair to,
                      int colour);
@@ -63,7 +61,8 @@ struct EnteredPoint {
   std::string text;
 };
 // Takes the points on the plane: arrow keys move the marker by one unit inside the plane, Enter
-// fixes a point. Returns every point, those fixed before included, in order.
+// fixes a point; the plane is drawn again under the marker at every key. Returns every point,
+// those fixed before included, in order.
 std::vector<EnteredPoint> EnterPoints(Runtime& rt, const Plane& plane, const PointRequest& request);
 // `count` points with the marker at the origin and no point fixed yet.
 std::vector<EnteredPoint> EnterPointsFromOrigin(Runtime& rt, const Plane& plane, int count,

@@ -1,6 +1,6 @@
-// Point entry on the standard plane: the pupil moves a marker with the arrow keys from the origin
-// and fixes points with Enter, or taps a grid point to move the marker there and taps the marker
-// to fix it.
+// Point entry on a plane: the pupil moves a marker with the arrow keys from the origin and fixes
+// points with Enter, or taps a grid point to move the marker there and taps the marker to fix it.
+#include <algorithm>
 #include <cmath>
 #include <span>
 #include <string>
@@ -18,10 +18,6 @@
 namespace drill {
 namespace {
 
-float Clamp(float v, float low, float high) {
-  return v < low ? low : (v > high ? high : v);
-}
-
 // Fixed point k (from 1) as a disc, with its name beside it when the points are named.
 void DrawFixedPoint(Runtime& rt, const Plane& plane, const PointRequest& request,
                     const std::vector<EnteredPoint>& points, int k) {
@@ -38,24 +34,25 @@ void DrawFixedPoint(Runtime& rt, const Plane& plane, const PointRequest& request
 Runtime::TapMeaning TapOnPlane(const Plane& plane, const PixelPoint& marker) {
   return [plane, &marker](SurfacePoint p) {
     // The grid point nearest the tap, if the marker could reach it with the arrow keys.
-    const float column = std::round((static_cast<float>(p.x) - plane.origin_x) / 16);
-    const float row = std::round((static_cast<float>(p.y) - plane.origin_y) / 16);
-    const float x = plane.origin_x + 16 * column, y = plane.origin_y + 16 * row;
+    const float column = std::round(plane.CoordinateX(static_cast<float>(p.x)));
+    const float row = std::round(plane.CoordinateY(static_cast<float>(p.y)));
+    const float x = plane.PixelX(column), y = plane.PixelY(row);
     if (x < plane.left || x > plane.right || y < plane.top || y > plane.bottom)
       return std::vector<std::string>{};
     if (x == marker.x && y == marker.y) return std::vector<std::string>{kEnter};
     std::vector<std::string> keys;
-    for (float at = marker.x; at < x; at += 16) keys.emplace_back(kRight);
-    for (float at = marker.x; at > x; at -= 16) keys.emplace_back(kLeft);
-    for (float at = marker.y; at > y; at -= 16) keys.emplace_back(kUp);
-    for (float at = marker.y; at < y; at += 16) keys.emplace_back(kDown);
+    const float across = plane.x_pixels_per_unit, up = plane.YPixelsPerUnit();
+    for (float at = marker.x; at < x; at += across) keys.emplace_back(kRight);
+    for (float at = marker.x; at > x; at -= across) keys.emplace_back(kLeft);
+    for (float at = marker.y; at > y; at -= up) keys.emplace_back(kUp);
+    for (float at = marker.y; at < y; at += up) keys.emplace_back(kDown);
     return keys;
   };
 }
 
 std::string PointText(const Plane& plane, PixelPoint at) {
-  return "(" + NumberText((at.x - plane.origin_x) / 16) + "," +
-         NumberText((plane.origin_y - at.y) / 16) + ")";
+  return "(" + NumberText(plane.CoordinateX(at.x)) + "," + NumberText(plane.CoordinateY(at.y)) +
+         ")";
 }
 
 }  // namespace
@@ -74,13 +71,13 @@ std::vector<EnteredPoint> EnterPoints(Runtime& rt, const Plane& plane,
     while ((key = rt.ReadKey()).empty()) {
     }
     rt.DrawCircle(marker.x, marker.y, 4, 0, CircleFill::Filled);
-    DrawStandardPlane(rt);
-    if (key == kRight) marker.x += 16;
-    if (key == kLeft) marker.x -= 16;
-    if (key == kUp) marker.y -= 16;
-    if (key == kDown) marker.y += 16;
-    marker.x = Clamp(marker.x, plane.left, plane.right);
-    marker.y = Clamp(marker.y, plane.top, plane.bottom);
+    if (plane.draw) plane.draw(rt);
+    if (key == kRight) marker.x += plane.x_pixels_per_unit;
+    if (key == kLeft) marker.x -= plane.x_pixels_per_unit;
+    if (key == kUp) marker.y -= plane.YPixelsPerUnit();
+    if (key == kDown) marker.y += plane.YPixelsPerUnit();
+    marker.x = std::clamp(marker.x, plane.left, plane.right);
+    marker.y = std::clamp(marker.y, plane.top, plane.bottom);
     for (int k = 1; k <= fixed_count(); ++k) DrawFixedPoint(rt, plane, request, points, k);
     // The marker moves over everything on the plane and is wiped at the next key.
     rt.BeginGroup(DrawGroup::Mark);

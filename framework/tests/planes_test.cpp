@@ -68,6 +68,7 @@ TEST_F(PlanesTest, StandardPlaneGridAxesAndScale) {
   const Plane plane = DrawStandardPlane(d.rt);
   EXPECT_EQ(Frame(plane), (Floats{800, 340, 640, 180, 960, 500}));
   EXPECT_EQ((Floats{plane.PixelX(3), plane.PixelY(-2)}), (Floats{848, 372}));
+  EXPECT_EQ((Floats{plane.CoordinateX(848), plane.CoordinateY(372)}), (Floats{3, -2}));
   EXPECT_EQ(CountLines(10, "line dotted"), 21u + 21);
   EXPECT_EQ(CountLines(10, "line solid"), 4u);
   const auto lines = Take("line");
@@ -227,6 +228,7 @@ TEST_F(PlanesTest, WalkPlaneFrameGridAndScale) {
   EXPECT_EQ(Frame(plane), (Floats{800, 404, 800, 148, 1088, 404}));
   // 3.2 pixels a minute, 32 pixels per 1000 m.
   EXPECT_EQ((Floats{plane.PixelX(30), plane.PixelY(2500)}), (Floats{896, 324}));
+  EXPECT_EQ((Floats{plane.CoordinateX(896), plane.CoordinateY(324)}), (Floats{30, 2500}));
   EXPECT_EQ(CountLines(10, "line dotted"), 19u + 17);
   EXPECT_EQ(CountLines(10, "line solid"), 10u + 9);
   EXPECT_EQ(CountLines(3, "line solid"), 2u);
