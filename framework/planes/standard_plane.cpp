@@ -59,14 +59,20 @@ void PlotLabelledPoint(Runtime& rt, const Plane& plane, CoordinatePair point, in
 }
 
 void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, Judgement judgement) {
+  // Bigger than an answer's mark: it judges the points of the whole plane.
+  constexpr float kRadius = 32;  // the circle's
+  constexpr float kCrossHalfWidth = 32, kCrossHalfHeight = 27;
+  constexpr int kMarkColour = 5;
   // The mark stands over the plane's middle on purpose.
   const float x = plane.origin_x, y = plane.origin_y;
   rt.BeginGroup(DrawGroup::Mark);
   if (judgement == Judgement::Right) {
-    rt.DrawCircle(x, y, 32, 5, CircleFill::Outline);
+    rt.DrawCircle(x, y, kRadius, kMarkColour, CircleFill::Outline);
   } else {
-    rt.DrawLine(x - 32, y - 27, x + 32, y + 27, 5);
-    rt.DrawLine(x - 32, y + 27, x + 32, y - 27, 5);
+    rt.DrawLine(x - kCrossHalfWidth, y - kCrossHalfHeight, x + kCrossHalfWidth,
+                y + kCrossHalfHeight, kMarkColour);
+    rt.DrawLine(x - kCrossHalfWidth, y + kCrossHalfHeight, x + kCrossHalfWidth,
+                y - kCrossHalfHeight, kMarkColour);
   }
   rt.EndGroup(DrawGroup::Mark);
 }
