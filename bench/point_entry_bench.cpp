@@ -35,7 +35,7 @@ void ArrowKeyStepOfPointEntry(benchmark::State& state) {
   }
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    EnterPoints(d, plane, request);
+    EnterPoints(rt, plane, request);
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
     state.SetIterationTime(spent.count() / (kArrows + 1));
   }

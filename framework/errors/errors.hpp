@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "framework/drill.hpp"
-#include "framework/plane.hpp"
 
 namespace drill {
 
@@ -50,8 +49,5 @@ Runtime::TapMeaning TapOnNumberPrompt(const std::string& typed, std::vector<TapC
 std::string ReadNumber(Runtime& rt, float x, float y, std::vector<TapChoice> prompt);
 // A tap anywhere on the drawing types `key` (a "press a key" prompt).
 Runtime::TapMeaning TapAnywhere(std::string key);
-// On the standard plane: a tap on a grid point the marker can reach moves the marker there with
-// the arrow keys, a tap on the marker fixes it with Enter. `marker` is read at each tap.
-Runtime::TapMeaning TapOnPlane(const Plane& plane, const PixelPoint& marker);
 
 }  // namespace drill

@@ -1,7 +1,6 @@
-// What a tap or a click on the drawing means at each of the drill's waits, all in one place: a
-// menu choice chooses it, a "press a key" prompt goes on, a grid point of a plane moves the marker
-// there and the marker itself fixes it. A tap only ever stands for keys the wait already takes.
-#include <cmath>
+// What a tap or a click on the drawing means at the drill's waits: a menu choice chooses it, a
+// "press a key" prompt goes on, the start-number prompt's line finishes the number. (A tap on a
+// plane belongs to the point entry.) A tap only ever stands for keys the wait already takes.
 #include <utility>
 
 #include "framework/errors/errors.hpp"
@@ -71,24 +70,6 @@ Runtime::TapMeaning TapOnNumberPrompt(const std::string& typed, std::vector<TapC
     if (on_line(p).empty()) return std::vector<std::string>{};
     if (typed.empty()) return std::vector<std::string>{"1", kEnter};
     return std::vector<std::string>{kEnter};
-  };
-}
-
-Runtime::TapMeaning TapOnPlane(const Plane& plane, const PixelPoint& marker) {
-  return [plane, &marker](SurfacePoint p) {
-    // The grid point nearest the tap, if the marker could reach it with the arrow keys.
-    const float column = std::round((static_cast<float>(p.x) - plane.origin_x) / 16);
-    const float row = std::round((static_cast<float>(p.y) - plane.origin_y) / 16);
-    const float x = plane.origin_x + 16 * column, y = plane.origin_y + 16 * row;
-    if (x < plane.left || x > plane.right || y < plane.top || y > plane.bottom)
-      return std::vector<std::string>{};
-    if (x == marker.x && y == marker.y) return std::vector<std::string>{kEnter};
-    std::vector<std::string> keys;
-    for (float at = marker.x; at < x; at += 16) keys.emplace_back(kRight);
-    for (float at = marker.x; at > x; at -= 16) keys.emplace_back(kLeft);
-    for (float at = marker.y; at > y; at -= 16) keys.emplace_back(kUp);
-    for (float at = marker.y; at < y; at += 16) keys.emplace_back(kDown);
-    return keys;
   };
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/planes/planes.hpp"
+#include "framework/planes/plane_ink.hpp"
 #include "framework/renderer/renderer.hpp"
 #include "runtime/font.hpp"
 #include "runtime/text.hpp"
@@ -91,15 +91,14 @@ InkBox TextInk(const std::string& text, float x, float y) {
   return box;
 }
 
-std::pair<float, float> PointNamePlace(const Plane& standard_plane, float px, float py,
-                                       const std::string& name) {
+PixelPoint PointNamePlace(const Plane& standard_plane, PixelPoint at, const std::string& name) {
   const std::vector<InkBox> plane =
       StandardPlaneInk(standard_plane.origin_x, standard_plane.origin_y);
   // Above and left of the point; else below and left, above and right, below and right.
-  const std::pair<float, float> places[] = {
-      {px - 16, py - 20}, {px - 16, py + 4}, {px + 4, py - 20}, {px + 4, py + 4}};
-  for (const auto& [x, y] : places)
-    if (ClearOf(TextInk(name, x, y), plane)) return {x, y};
+  const PixelPoint places[] = {
+      {at.x - 16, at.y - 20}, {at.x - 16, at.y + 4}, {at.x + 4, at.y - 20}, {at.x + 4, at.y + 4}};
+  for (const PixelPoint& place : places)
+    if (ClearOf(TextInk(name, place.x, place.y), plane)) return place;
   return places[0];
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "framework/planes/plane_ink.hpp"
 #include "framework/planes/planes.hpp"
 #include "framework/renderer/renderer.hpp"
 
@@ -13,12 +14,12 @@ namespace {
 // The label goes above the upper end of the line: the right end when it rises, else the left.
 // A label that would meet the plane's own ink (a steep falling line's label reaches the y axis's
 // name) moves outwards along the top, as little as clears it.
-void WriteLineLabel(Drill& d, const Plane& plane, float slope, const ClippedLine& line,
+void WriteLineLabel(Runtime& rt, const Plane& plane, float slope, const ClippedLine& line,
                     const std::string& label) {
   const PixelPoint& end = slope > 0 ? line.pixel_to : line.pixel_from;
   const float y = end.y - 32;
   const float x = GraphLabelX(plane, end.x - 16, y, label, slope > 0 ? 1.0f : -1.0f);
-  RenderAt(d, x, y, 5, label);
+  RenderAt(rt, x, y, 5, label);
 }
 
 }  // namespace
@@ -56,16 +57,16 @@ ClippedLine ClipLineToPlane(const Plane& plane, float slope, float intercept) {
   return {from, to, plane.Pixel(from), plane.Pixel(to)};
 }
 
-Plane DrawLineOnPlane(Drill& d, float slope, float intercept, const std::string& label) {
-  const Plane plane = DrawStandardPlane(d.rt);
+Plane DrawLineOnPlane(Runtime& rt, float slope, float intercept, const std::string& label) {
+  const Plane plane = DrawStandardPlane(rt);
   const ClippedLine line = ClipLineToPlane(plane, slope, intercept);
-  d.rt.DrawLine(line.pixel_from.x, line.pixel_from.y, line.pixel_to.x, line.pixel_to.y, 15,
-                Shape::Line, LineStyle::Solid);
-  WriteLineLabel(d, plane, slope, line, label);
+  rt.DrawLine(line.pixel_from.x, line.pixel_from.y, line.pixel_to.x, line.pixel_to.y, 15,
+              Shape::Line, LineStyle::Solid);
+  WriteLineLabel(rt, plane, slope, line, label);
   return plane;
 }
 
-void DrawLineByDots(Drill& d, const Plane& plane, float slope, float intercept, int intervals,
+void DrawLineByDots(Runtime& rt, const Plane& plane, float slope, float intercept, int intervals,
                     const std::string& label) {
   const ClippedLine line = ClipLineToPlane(plane, slope, intercept);
   // Without a positive count of intervals only the start point is drawn.
@@ -75,9 +76,9 @@ void DrawLineByDots(Drill& d, const Plane& plane, float slope, float intercept, 
   for (int j = 0; j <= intervals; ++j) {
     const float x = x_start + static_cast<float>(j) * step;
     const float y = slope * x + intercept;
-    d.rt.DrawCircle(plane.PixelX(x), plane.PixelY(y), 0.5f, 15, CircleFill::Filled);
+    rt.DrawCircle(plane.PixelX(x), plane.PixelY(y), 0.5f, 15, CircleFill::Filled);
   }
-  WriteLineLabel(d, plane, slope, line, label);
+  WriteLineLabel(rt, plane, slope, line, label);
 }
 
 void DrawRestrictedLine(Runtime& rt, const Plane& plane, float slope, float intercept,

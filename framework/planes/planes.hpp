@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "framework/drill.hpp"
@@ -13,10 +12,10 @@
 
 namespace drill {
 
-// Draws the standard plane (grid, axes, scale) and returns it.
-Plane DrawStandardPlane(Runtime& rt);
+// DrawStandardPlane and DrawWalkPlane are declared with the plane values (plane.hpp).
+
 // A filled disc of `colour` at `point` of the plane, named `name` beside it.
-void PlotLabelledPoint(Drill& d, const Plane& plane, CoordinatePair point, int colour,
+void PlotLabelledPoint(Runtime& rt, const Plane& plane, CoordinatePair point, int colour,
                        const std::string& name);
 
 // A line's part inside the plane's square -10..10: its ends in plane units and in pixels.
@@ -28,9 +27,9 @@ struct ClippedLine {
 ClippedLine ClipLineToPlane(const Plane& plane, float slope, float intercept);
 // Draws the standard plane and on it y = slope x + intercept as a solid line, `label` above its
 // upper end; returns the plane.
-Plane DrawLineOnPlane(Drill& d, float slope, float intercept, const std::string& label);
+Plane DrawLineOnPlane(Runtime& rt, float slope, float intercept, const std::string& label);
 // y = slope x + intercept as intervals + 1 dots across the plane, `label` above its upper end.
-void DrawLineByDots(Drill& d, const Plane& plane, float slope, float intercept, int intervals,
+void DrawLineByDots(Runtime& rt, const Plane& plane, float slope, float intercept, int intervals,
                     const std::string& label);
 // y = slope x + intercept, solid in `colour` for x between the domain's bounds (in either order)
 // and dotted outside them.
@@ -39,8 +38,6 @@ void DrawRestrictedLine(Runtime& rt, const Plane& plane, float slope, float inte
 // Both branches of y = constant / x, each as steps + 1 dots.
 void DrawHyperbola(Runtime& rt, const Plane& plane, float constant, int steps);
 
-// Draws the time-distance plane of the walking graphs and returns it.
-Plane DrawWalkPlane(Runtime& rt);
 // The segment of a walk from `from` to `to` (minutes, metres), as overlapping dots.
 void DrawWalkSegment(Runtime& rt, const Plane& plane, CoordinatePair from, CoordinatePair to,
                      int colour);
@@ -64,10 +61,11 @@ struct EnteredPoint {
   std::string text;
 };
 // Takes the points on the plane: arrow keys move the marker by one unit inside the plane, Enter
-// fixes a point. Returns every point, those fixed before included, in order.
-std::vector<EnteredPoint> EnterPoints(Drill& d, const Plane& plane, const PointRequest& request);
+// fixes a point; the plane is drawn again under the marker at every key. Returns every point,
+// those fixed before included, in order.
+std::vector<EnteredPoint> EnterPoints(Runtime& rt, const Plane& plane, const PointRequest& request);
 // `count` points with the marker at the origin and no point fixed yet.
-std::vector<EnteredPoint> EnterPointsFromOrigin(Drill& d, const Plane& plane, int count,
+std::vector<EnteredPoint> EnterPointsFromOrigin(Runtime& rt, const Plane& plane, int count,
                                                 std::vector<std::string> names = {});
 // The points' coordinate texts joined in entry order, as a judgement traces them.
 std::string EnteredPointTexts(std::span<const EnteredPoint> points);
@@ -78,35 +76,6 @@ std::vector<bool> MatchEnteredPoints(std::span<const EnteredPoint> points,
                                      std::span<const CoordinatePair> pairs);
 // "(x,y)" read back to its coordinates; nothing for an empty text.
 std::optional<CoordinatePair> ParsePointText(const std::string& text);
-
-// The texts of the standard plane, from its origin: the axis names and the scale numbers.
-struct PlaneText {
-  float dx, dy;
-  int colour;
-  const char* text;
-};
-inline constexpr PlaneText kStandardPlaneTexts[] = {
-    {176, 0, 9, "X"},  {-192, 0, 13, "-10"}, {-96, 0, 13, "-5"},   {0, 0, 13, "0"},
-    {80, 0, 13, "5"},  {144, 0, 13, "10"},   {0, -184, 9, "Y"},    {-16, -168, 13, "10"},
-    {0, -88, 13, "5"}, {-16, 72, 13, "-5"},  {-32, 152, 13, "-10"}};
-// The first texts, up to the y axis's name, are drawn before the lines through the +-5 marks.
-inline constexpr int kStandardPlaneTextsBeforeFives = 6;
-
-// The box of the pixels a text sets, drawn from (x, y) as the renderer draws it (a fraction as
-// the whole of its cells); both edges included.
-struct InkBox {
-  float left, top, right, bottom;
-  bool Empty() const { return left > right; }
-  bool Meets(const InkBox& other) const;
-};
-InkBox TextInk(const std::string& text, float x, float y);
-// Where the name of the point at pixel (px, py) of the standard plane goes: above and left of
-// it, unless that meets the plane's axes, scale numbers or axis names.
-std::pair<float, float> PointNamePlace(const Plane& plane, float px, float py,
-                                       const std::string& name);
-// The x of a graph's label at (x, y), moved `away` (+1 or -1) a pixel at a time, as little as
-// clears the plane's axes, scale numbers and axis names.
-float GraphLabelX(const Plane& plane, float x, float y, const std::string& label, float away);
 
 // Draws a scale label whose numbers are spaced with half-width blanks: each blank-free piece is
 // rendered where a layout of 16 pixels per character, blanks included, puts it.

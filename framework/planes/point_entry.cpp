@@ -1,11 +1,14 @@
-// Point entry on the standard plane: the pupil moves a marker with the arrow keys from the origin
-// and fixes points with Enter.
+// Point entry on a plane: the pupil moves a marker with the arrow keys from the origin and fixes
+// points with Enter, or taps a grid point to move the marker there and taps the marker to fix it.
+#include <algorithm>
+#include <cmath>
 #include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/errors/errors.hpp"
+#include "framework/planes/plane_ink.hpp"
 #include "framework/planes/planes.hpp"
 #include "framework/renderer/renderer.hpp"
 #include "runtime/key_names.hpp"
@@ -15,69 +18,87 @@
 namespace drill {
 namespace {
 
-float Clamp(float v, float low, float high) {
-  return v < low ? low : (v > high ? high : v);
-}
-
 // Fixed point k (from 1) as a disc, with its name beside it when the points are named.
-void DrawFixedPoint(Drill& d, const Plane& plane, const PointRequest& request,
+void DrawFixedPoint(Runtime& rt, const Plane& plane, const PointRequest& request,
                     const std::vector<EnteredPoint>& points, int k) {
   const PixelPoint at = points[static_cast<size_t>(k - 1)].pixel;
-  d.rt.DrawCircle(at.x, at.y, 4, 15, CircleFill::Filled);
+  rt.DrawCircle(at.x, at.y, 4, 15, CircleFill::Filled);
   if (request.names.empty()) return;
   const std::string& name = request.names.at(static_cast<size_t>(k - 1));
-  const auto [name_x, name_y] = PointNamePlace(plane, at.x, at.y, name);
-  RenderAt(d, name_x, name_y, 15, name);
+  const PixelPoint name_at = PointNamePlace(plane, at, name);
+  RenderAt(rt, name_at.x, name_at.y, 15, name);
+}
+
+// A tap on a grid point the marker can reach moves the marker there with the arrow keys, a tap on
+// the marker fixes it with Enter. `marker` is read at each tap.
+Runtime::TapMeaning TapOnPlane(const Plane& plane, const PixelPoint& marker) {
+  return [plane, &marker](SurfacePoint p) {
+    // The grid point nearest the tap, if the marker could reach it with the arrow keys.
+    const float column = std::round(plane.CoordinateX(static_cast<float>(p.x)));
+    const float row = std::round(plane.CoordinateY(static_cast<float>(p.y)));
+    const float x = plane.PixelX(column), y = plane.PixelY(row);
+    if (x < plane.left || x > plane.right || y < plane.top || y > plane.bottom)
+      return std::vector<std::string>{};
+    if (x == marker.x && y == marker.y) return std::vector<std::string>{kEnter};
+    std::vector<std::string> keys;
+    const float across = plane.x_pixels_per_unit, up = plane.YPixelsPerUnit();
+    for (float at = marker.x; at < x; at += across) keys.emplace_back(kRight);
+    for (float at = marker.x; at > x; at -= across) keys.emplace_back(kLeft);
+    for (float at = marker.y; at > y; at -= up) keys.emplace_back(kUp);
+    for (float at = marker.y; at < y; at += up) keys.emplace_back(kDown);
+    return keys;
+  };
 }
 
 std::string PointText(const Plane& plane, PixelPoint at) {
-  return "(" + NumberText((at.x - plane.origin_x) / 16) + "," +
-         NumberText((plane.origin_y - at.y) / 16) + ")";
+  return "(" + NumberText(plane.CoordinateX(at.x)) + "," + NumberText(plane.CoordinateY(at.y)) +
+         ")";
 }
 
 }  // namespace
 
-std::vector<EnteredPoint> EnterPoints(Drill& d, const Plane& plane, const PointRequest& request) {
+std::vector<EnteredPoint> EnterPoints(Runtime& rt, const Plane& plane,
+                                      const PointRequest& request) {
   std::vector<EnteredPoint> points;
   for (const PixelPoint& at : request.fixed) points.push_back({at, PointText(plane, at)});
   const auto fixed_count = [&points] { return static_cast<int>(points.size()); };
   PixelPoint marker = request.marker;
   // The marker shows where it starts, so the pupil sees what the arrow keys move.
-  if (fixed_count() < request.count) d.rt.DrawCircle(marker.x, marker.y, 4, 15, CircleFill::Filled);
-  const TapScope taps(d.rt, TapOnPlane(plane, marker));
+  if (fixed_count() < request.count) rt.DrawCircle(marker.x, marker.y, 4, 15, CircleFill::Filled);
+  const TapScope taps(rt, TapOnPlane(plane, marker));
   while (fixed_count() < request.count) {
     std::string key;
-    while ((key = d.rt.ReadKey()).empty()) {
+    while ((key = rt.ReadKey()).empty()) {
     }
-    d.rt.DrawCircle(marker.x, marker.y, 4, 0, CircleFill::Filled);
-    DrawStandardPlane(d.rt);
-    if (key == kRight) marker.x += 16;
-    if (key == kLeft) marker.x -= 16;
-    if (key == kUp) marker.y -= 16;
-    if (key == kDown) marker.y += 16;
-    marker.x = Clamp(marker.x, plane.left, plane.right);
-    marker.y = Clamp(marker.y, plane.top, plane.bottom);
-    for (int k = 1; k <= fixed_count(); ++k) DrawFixedPoint(d, plane, request, points, k);
+    rt.DrawCircle(marker.x, marker.y, 4, 0, CircleFill::Filled);
+    if (plane.draw) plane.draw(rt);
+    if (key == kRight) marker.x += plane.x_pixels_per_unit;
+    if (key == kLeft) marker.x -= plane.x_pixels_per_unit;
+    if (key == kUp) marker.y -= plane.YPixelsPerUnit();
+    if (key == kDown) marker.y += plane.YPixelsPerUnit();
+    marker.x = std::clamp(marker.x, plane.left, plane.right);
+    marker.y = std::clamp(marker.y, plane.top, plane.bottom);
+    for (int k = 1; k <= fixed_count(); ++k) DrawFixedPoint(rt, plane, request, points, k);
     // The marker moves over everything on the plane and is wiped at the next key.
-    d.rt.BeginGroup(DrawGroup::Mark);
-    d.rt.DrawCircle(marker.x, marker.y, 4, 15, CircleFill::Filled);
-    d.rt.EndGroup(DrawGroup::Mark);
+    rt.BeginGroup(DrawGroup::Mark);
+    rt.DrawCircle(marker.x, marker.y, 4, 15, CircleFill::Filled);
+    rt.EndGroup(DrawGroup::Mark);
     if (key != kEnter) continue;
 
     points.push_back({marker, PointText(plane, marker)});
     const int p = fixed_count();
-    DrawFixedPoint(d, plane, request, points, p);
+    DrawFixedPoint(rt, plane, request, points, p);
     if (!request.names.empty()) {
-      RenderAt(d, 112, 180 + 36.0f * static_cast<float>(p), 15,
+      RenderAt(rt, 112, 180 + 36.0f * static_cast<float>(p), 15,
                request.names.at(static_cast<size_t>(p - 1)) + points.back().text);
     }
   }
   return points;
 }
 
-std::vector<EnteredPoint> EnterPointsFromOrigin(Drill& d, const Plane& plane, int count,
+std::vector<EnteredPoint> EnterPointsFromOrigin(Runtime& rt, const Plane& plane, int count,
                                                 std::vector<std::string> names) {
-  return EnterPoints(d, plane,
+  return EnterPoints(rt, plane,
                      {.count = count,
                       .marker = {plane.origin_x, plane.origin_y},
                       .fixed = {},

@@ -2,6 +2,7 @@
 // the judgement mark over its origin.
 #include <iterator>
 
+#include "framework/planes/plane_ink.hpp"
 #include "framework/planes/planes.hpp"
 #include "framework/renderer/renderer.hpp"
 
@@ -49,23 +50,29 @@ Plane DrawStandardPlane(Runtime& rt) {
   return p;
 }
 
-void PlotLabelledPoint(Drill& d, const Plane& plane, CoordinatePair point, int colour,
+void PlotLabelledPoint(Runtime& rt, const Plane& plane, CoordinatePair point, int colour,
                        const std::string& name) {
   const PixelPoint at = plane.Pixel(point);
-  d.rt.DrawCircle(at.x, at.y, 4, colour, CircleFill::Filled);
-  const auto [x, y] = PointNamePlace(plane, at.x, at.y, name);
-  RenderAt(d, x, y, 15, name);
+  rt.DrawCircle(at.x, at.y, 4, colour, CircleFill::Filled);
+  const PixelPoint name_at = PointNamePlace(plane, at, name);
+  RenderAt(rt, name_at.x, name_at.y, 15, name);
 }
 
 void DrawMarkOverOrigin(Runtime& rt, const Plane& plane, Judgement judgement) {
+  // Bigger than an answer's mark: it judges the points of the whole plane.
+  constexpr float kRadius = 32;  // the circle's
+  constexpr float kCrossHalfWidth = 32, kCrossHalfHeight = 27;
+  constexpr int kMarkColour = 5;
   // The mark stands over the plane's middle on purpose.
   const float x = plane.origin_x, y = plane.origin_y;
   rt.BeginGroup(DrawGroup::Mark);
   if (judgement == Judgement::Right) {
-    rt.DrawCircle(x, y, 32, 5, CircleFill::Outline);
+    rt.DrawCircle(x, y, kRadius, kMarkColour, CircleFill::Outline);
   } else {
-    rt.DrawLine(x - 32, y - 27, x + 32, y + 27, 5);
-    rt.DrawLine(x - 32, y + 27, x + 32, y - 27, 5);
+    rt.DrawLine(x - kCrossHalfWidth, y - kCrossHalfHeight, x + kCrossHalfWidth,
+                y + kCrossHalfHeight, kMarkColour);
+    rt.DrawLine(x - kCrossHalfWidth, y + kCrossHalfHeight, x + kCrossHalfWidth,
+                y - kCrossHalfHeight, kMarkColour);
   }
   rt.EndGroup(DrawGroup::Mark);
 }

@@ -40,8 +40,9 @@ void FractionRootBars(Runtime& rt, const std::string& raw_part, Pen start) {
 }  // namespace
 
 float DrawFraction(Runtime& rt, Pen pen, const std::string& fraction, RootState& root) {
-  const float TX = pen.x;
-  const float TY = pen.y;
+  const float left = pen.x;
+  // The bar's line: the numerator stands above it, the denominator below.
+  const float bar_y = pen.y;
   const auto [raw_numerator, raw_denominator] = SplitAtSlash(fraction);
   // Half-width blanks draw nothing, so they do not widen the bar either.
   const auto [numerator, denominator] = SplitAtSlash(StripBlanks(StripRootEnds(fraction)));
@@ -50,25 +51,26 @@ float DrawFraction(Runtime& rt, Pen pen, const std::string& fraction, RootState&
   const int p = CharacterCount(numerator);
   const int q = CharacterCount(denominator);
   const int n = std::max(p, q);
-  const float numerator_x = TX + 8.0f * static_cast<float>(n - p);
-  const float denominator_x = TX + 8.0f * static_cast<float>(n - q);
+  const float numerator_x = left + 8.0f * static_cast<float>(n - p);
+  const float denominator_x = left + 8.0f * static_cast<float>(n - q);
 
-  DrawGlyphString(rt, {numerator_x, TY - 12, pen.colour}, numerator, root);
-  DrawGlyphString(rt, {denominator_x, TY + 15, pen.colour}, denominator, root);
+  DrawGlyphString(rt, {numerator_x, bar_y - 12, pen.colour}, numerator, root);
+  DrawGlyphString(rt, {denominator_x, bar_y + 15, pen.colour}, denominator, root);
 
   for (int i = 1; i <= n; ++i) {
-    const float x = TX + 16.0f * static_cast<float>(i - 1);
-    DrawGlyphString(rt, {x, TY, pen.colour}, kFractionMark, root);
+    const float x = left + 16.0f * static_cast<float>(i - 1);
+    DrawGlyphString(rt, {x, bar_y, pen.colour}, kFractionMark, root);
     // An open tall root's overbar runs over the whole fraction.
-    if (root == RootState::Tall) rt.DrawLine(x, TY - 15, x + 16, TY - 13, pen.colour, Shape::Fill);
+    if (root == RootState::Tall)
+      rt.DrawLine(x, bar_y - 15, x + 16, bar_y - 13, pen.colour, Shape::Fill);
   }
   // A tall root covers exactly one fraction.
   root = RootState::None;
 
-  FractionRootBars(rt, raw_numerator, {numerator_x, TY - 12, pen.colour});
-  FractionRootBars(rt, raw_denominator, {denominator_x, TY + 15, pen.colour});
+  FractionRootBars(rt, raw_numerator, {numerator_x, bar_y - 12, pen.colour});
+  FractionRootBars(rt, raw_denominator, {denominator_x, bar_y + 15, pen.colour});
 
-  return TX + 16.0f * static_cast<float>(n);
+  return left + 16.0f * static_cast<float>(n);
 }
 
 }  // namespace drill

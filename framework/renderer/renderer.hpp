@@ -34,11 +34,12 @@ enum class RootState {
 // Draws a marked-up text from the pen and returns the pen where the text ends. An open root stays
 // open in `root` for the caller's next text.
 Pen RenderText(Runtime& rt, Pen pen, const std::string& text, RootState& root);
-// Convenience for the problems: a line at (x, y) in a colour, with no root open before it;
-// returns where it ends, so that more text can follow it with RenderMore.
+// A line at (x, y) in a colour, with no root open before it; returns where it ends, so that more
+// text can follow it with RenderMore.
 Pen RenderAt(Runtime& rt, float x, float y, int colour, const std::string& text);
+// The problems' shorthand for RenderAt on the drill's runtime; the framework passes the runtime.
 Pen RenderAt(Drill& d, float x, float y, int colour, const std::string& text);
-// More text in `colour` where an earlier one ended.
+// The problems' shorthand for more text in `colour` where an earlier one ended.
 Pen RenderMore(Drill& d, const Pen& end, int colour, const std::string& text);
 
 // The display glyph of one key character (lower-case letters raised, then the glyph table);
@@ -56,9 +57,8 @@ struct TableCell {
   std::string text;
   int colour = 15;
 };
-// Draws a text in a boxed cell `width` glyphs wide at the pen; returns the cell's right edge.
-float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width);
-// The same under the root state of the text around the cell.
+// Draws a text in a boxed cell `width` glyphs wide at the pen, under the root state of the text
+// around the cell; returns the cell's right edge.
 float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width, RootState& root);
 // Cells side by side from (x, y), each `width` glyphs wide; returns the last one's right edge.
 float DrawTableCells(Runtime& rt, float x, float y, const std::vector<TableCell>& cells, int width);

@@ -4,11 +4,6 @@
 
 namespace drill {
 
-float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width) {
-  RootState root = RootState::None;
-  return DrawTableCell(rt, pen, text, width, root);
-}
-
 float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width, RootState& root) {
   // Short texts are indented so they stand near the middle of a cell; a leading half-width blank
   // counts here, which lets a text move one half cell to the right without drawing anything.
@@ -24,7 +19,11 @@ float DrawTableCell(Runtime& rt, Pen pen, const std::string& text, int width, Ro
 
 float DrawTableCells(Runtime& rt, float x, float y, const std::vector<TableCell>& cells,
                      int width) {
-  for (const TableCell& cell : cells) x = DrawTableCell(rt, {x, y, cell.colour}, cell.text, width);
+  for (const TableCell& cell : cells) {
+    // Each cell of a table starts with no root open.
+    RootState root = RootState::None;
+    x = DrawTableCell(rt, {x, y, cell.colour}, cell.text, width, root);
+  }
   return x;
 }
 

@@ -63,6 +63,7 @@ void ExpectAt(const Event& e, float x, float y) {
 TEST_F(PlanesTest, StandardPlaneGridAxesAndScale) {
   const Plane plane = DrawStandardPlane(d.rt);
   EXPECT_EQ((Floats{plane.PixelX(3), plane.PixelY(-2)}), (Floats{848, 372}));
+  EXPECT_EQ((Floats{plane.CoordinateX(848), plane.CoordinateY(372)}), (Floats{3, -2}));
   EXPECT_EQ(CountLines(10, "line dotted"), 21u + 21);
   EXPECT_EQ(CountLines(10, "line solid"), 4u);
   const auto lines = Take("line");
@@ -85,7 +86,7 @@ TEST_F(PlanesTest, StandardPlaneGridAxesAndScale) {
 TEST_F(PlanesTest, LabelledPointIsADiscNamedAboveLeft) {
   const Plane plane = DrawStandardPlane(d.rt);
   Reset();
-  PlotLabelledPoint(d, plane, {3, -2}, 12, "A");
+  PlotLabelledPoint(rt, plane, {3, -2}, 12, "A");
   const auto circles = Take("circle");
   ASSERT_EQ(circles.size(), 1u);
   EXPECT_EQ(circles[0].n, (Floats{848, 372, 4, 12, 1}));
@@ -121,7 +122,7 @@ TEST_F(PlanesTest, SolidLineIsLabelledAboveItsUpperEnd) {
   for (const Case& c : {Case{3, 0, "837.3333 148 5 Y=X"}, Case{-2, 3, "728 148 5 Y=X"},
                         Case{0, 4, "624 244 5 Y=X"}}) {
     Reset();
-    const Plane plane = DrawLineOnPlane(d, c.a, c.b, "Y=X");
+    const Plane plane = DrawLineOnPlane(rt, c.a, c.b, "Y=X");
     const ClippedLine line = ClipLineToPlane(plane, c.a, c.b);
     ASSERT_EQ(CountLines(15, "line solid"), 1u);
     EXPECT_EQ(Take("line").back().n,
@@ -133,7 +134,7 @@ TEST_F(PlanesTest, SolidLineIsLabelledAboveItsUpperEnd) {
 TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
   const Plane plane = DrawStandardPlane(d.rt);
   Reset();
-  DrawLineByDots(d, plane, 3, 0, 1000, "Y=3X");
+  DrawLineByDots(rt, plane, 3, 0, 1000, "Y=3X");
   auto dots = Take("circle");
   ASSERT_EQ(dots.size(), 1001u);
   ExpectAt(dots.front(), 800 - 160.0f / 3, 500);
@@ -143,7 +144,7 @@ TEST_F(PlanesTest, DottedLineHasOneDotMoreThanIntervals) {
   EXPECT_EQ(Renders().back(), "837.3333 148 5 Y=3X");
 
   Reset();
-  DrawLineByDots(d, plane, 3, 0, 0, "Y=3X");  // no intervals: the start point alone, no NaN
+  DrawLineByDots(rt, plane, 3, 0, 0, "Y=3X");  // no intervals: the start point alone, no NaN
   dots = Take("circle");
   ASSERT_EQ(dots.size(), 1u);
   ExpectAt(dots[0], 800 - 160.0f / 3, 500);
@@ -221,6 +222,7 @@ TEST_F(PlanesTest, WalkPlaneFrameGridAndScale) {
   const Plane plane = DrawWalkPlane(d.rt);
   // 3.2 pixels a minute, 32 pixels per 1000 m.
   EXPECT_EQ((Floats{plane.PixelX(30), plane.PixelY(2500)}), (Floats{896, 324}));
+  EXPECT_EQ((Floats{plane.CoordinateX(896), plane.CoordinateY(324)}), (Floats{30, 2500}));
   EXPECT_EQ(CountLines(10, "line dotted"), 19u + 17);
   EXPECT_EQ(CountLines(10, "line solid"), 10u + 9);
   EXPECT_EQ(CountLines(3, "line solid"), 2u);

@@ -22,7 +22,7 @@ struct PointEntry : ::testing::Test {
   std::string Enter(const std::string& keys, int count, std::vector<std::string> names = {}) {
     const Plane plane = DrawStandardPlane(d.rt);
     s.keys.Type(keys);
-    return EnteredPointTexts(EnterPointsFromOrigin(d, plane, count, std::move(names)));
+    return EnteredPointTexts(EnterPointsFromOrigin(d.rt, plane, count, std::move(names)));
   }
 };
 
@@ -57,7 +57,7 @@ TEST(PointEntryScreen, MarkerShowsAtTheOriginFromTheStartAndTheFirstKeyMovesItCl
       return seen.size() == 1 ? std::string(c.key) : std::string();
     };
     const Plane plane = DrawStandardPlane(s.d.rt);
-    EXPECT_THROW(EnterPointsFromOrigin(s.d, plane, 2), ScriptEnd);
+    EXPECT_THROW(EnterPointsFromOrigin(s.d.rt, plane, 2), ScriptEnd);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(FirstDifference(seen[0], PlaneWithDisc(800, 340)), "");
     EXPECT_EQ(FirstDifference(seen[1], PlaneWithDisc(c.x, c.y)), "");
@@ -82,8 +82,8 @@ TEST_F(PointEntry, OtherKeysDoNotMoveTheMarker) {
 TEST_F(PointEntry, FixedPointsAndTheMarkersStartAreTheRequests) {
   const Plane plane = DrawStandardPlane(d.rt);
   s.keys.Type("{Left}{Enter}");
-  const auto points =
-      EnterPoints(d, plane, {.count = 2, .marker = {832, 308}, .fixed = {{816, 324}}, .names = {}});
+  const auto points = EnterPoints(
+      d.rt, plane, {.count = 2, .marker = {832, 308}, .fixed = {{816, 324}}, .names = {}});
   EXPECT_EQ(EnteredPointTexts(points), "(1,1)(1,2)");
   s.TakeTrace();
   int fixed_discs = 0;

@@ -78,7 +78,7 @@ Handoff Pose(Drill& d, Sign sign) {
   if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
-  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
+  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d.rt, plane, kPoints);
   // Right when every pair of the table was entered, in any order: a point on the curve but not
   // in the table, or a pair entered twice, leaves a pair out.
   const std::array<CoordinatePair, kPoints> pairs{

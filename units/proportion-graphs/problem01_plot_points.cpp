@@ -31,7 +31,7 @@ Handoff Start(Drill& d) {
 
   const Plane plane = DrawStandardPlane(d.rt);
   const std::vector<EnteredPoint> points =
-      EnterPointsFromOrigin(d, plane, 4, {d.T_s[11], d.T_s[12], d.T_s[13], d.T_s[14]});
+      EnterPointsFromOrigin(d.rt, plane, 4, {d.T_s[11], d.T_s[12], d.T_s[13], d.T_s[14]});
   // Right only in the order A, B, C, D.
   std::string expected;
   for (int k = 1; k <= 4; ++k) expected += CoordinateText(d, k);

@@ -17,7 +17,7 @@ Handoff Start(Drill& d) {
   // Each point redraws the plane first and keeps the points before it.
   for (int k = 1; k <= 4; ++k) {
     const Plane plane = DrawStandardPlane(d.rt);
-    PlotLabelledPoint(d, plane, {d.T[k], d.F[k]}, 9, kNames[k - 1]);
+    PlotLabelledPoint(d.rt, plane, {d.T[k], d.F[k]}, 9, kNames[k - 1]);
   }
   return AskForAnswer(d, {.unit_texts = {" Ａ", " Ｂ", " Ｃ", " Ｄ"},
                           .expected = {CoordinateText(d, 1), CoordinateText(d, 2),

@@ -40,7 +40,7 @@ Handoff Start(Drill& d, int low, int high) {
   if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
-  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, kPoints);
+  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d.rt, plane, kPoints);
   // As many points are asked as the table has pairs: right only when every pair is among them.
   std::array<CoordinatePair, kPoints> pairs;
   for (int i = 0; i < kPoints; ++i) pairs[i] = {d.T[11 + i], d.F[11 + i]};
@@ -52,7 +52,7 @@ Handoff Start(Drill& d, int low, int high) {
   }
   // The points joined: the graph of the table's formula.
   const std::string formula = "Y=" + d.T_s[1] + "X";
-  DrawLineByDots(d, plane, a, 0, 1000, formula);
+  DrawLineByDots(d.rt, plane, a, 0, 1000, formula);
   if (a > 0) {
     RenderAt(d, 160, 270, 13, "点を結ぶと直線になります。");
     RenderAt(d, 160, 306, 5, "この直線を、比例の関係" + formula + " のグラフといいます。");

@@ -71,7 +71,7 @@ Handoff TwoPoints(Drill& d, Constant constant) {
   if (d.session.looking) return Handoff::Attempts();
 
   const Plane plane = DrawStandardPlane(d.rt);
-  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d, plane, 2);
+  const std::vector<EnteredPoint> points = EnterPointsFromOrigin(d.rt, plane, 2);
   bool right = true;
   for (const EnteredPoint& point : points) {
     const CoordinatePair at = ParsePointText(point.text).value();
@@ -95,9 +95,9 @@ Handoff TwoPoints(Drill& d, Constant constant) {
     return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
   }
   if (constant == Constant::Whole) {
-    DrawLineByDots(d, plane, Slope(d, constant), d.F[1], 1000, formula);
+    DrawLineByDots(d.rt, plane, Slope(d, constant), d.F[1], 1000, formula);
   } else {
-    DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
+    DrawLineOnPlane(d.rt, Slope(d, constant), d.F[1], formula);
   }
   RenderAt(d, 240, 360, 9, kPressAnyKey);
   return WaitThenGoOn(d.rt, d.session.problem, d.unit.ProblemCount(), judgement);
@@ -111,7 +111,7 @@ Handoff DrawGraph(Drill& d, Constant constant) {
   RenderAt(d, 80, 108, 13, formula);
   WaitUntilDrawnOnPaper(d.rt, d.answer.line_x, d.answer.line_y);
   DrawStandardPlane(d.rt);
-  DrawLineOnPlane(d, Slope(d, constant), d.F[1], formula);
+  DrawLineOnPlane(d.rt, Slope(d, constant), d.F[1], formula);
   return AskSelfAssessment(d);
 }
 

@@ -10,7 +10,7 @@ namespace {
 // The line with its constant a (or sign and fraction) known: statement, line, answer.
 Handoff AskForEquation(Drill& d, float slope, const std::string& equation) {
   RenderAt(d, 80, 72, 15, "次の直線の式を求めなさい。");
-  DrawLineOnPlane(d, slope, 0, "");  // no label: the label would give the answer away
+  DrawLineOnPlane(d.rt, slope, 0, "");  // no label: the label would give the answer away
   return AskForAnswer(d, {.unit_texts = {" 式  ", "　", "  ", " 　"}, .expected = {equation}});
 }
 
