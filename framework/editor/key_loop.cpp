@@ -7,14 +7,10 @@
 
 #include "framework/editor/answer_editor.hpp"
 #include "framework/renderer/renderer.hpp"
+#include "runtime/key_names.hpp"
 
 namespace drill::editor {
 namespace {
-
-constexpr std::string_view kClearKey = "\f";
-constexpr std::string_view kEnterKey = "\r";
-constexpr std::string_view kBackspaceKey = "\b";
-constexpr std::string_view kDeleteKey = "\x7f";
 
 // The variable letters, whatever the case and also as the kana keys on the same keys deliver them.
 struct LetterKey {
@@ -90,7 +86,7 @@ EditorEnd AnswerEditor::Run() {
 AnswerEditor::KeyAction AnswerEditor::Classify() {
   if (IsOneOf(key_, kLowerCaseStandIns)) key_[0] = static_cast<char>(key_[0] - 'a' + 'A');
   const std::string key = key_;
-  if (key == kClearKey) return KeyAction::Clear;
+  if (key == kClear) return KeyAction::Clear;
   if (key == "S" && mode_ == Mode::Normal) return KeyAction::StartFraction;
   if (key == "Q") open_root_ = 11;
   if (key == "V") {
@@ -98,8 +94,8 @@ AnswerEditor::KeyAction AnswerEditor::Classify() {
     open_root_ = 22;
     key_.assign(1, 'Q');
   }
-  if (key == kEnterKey) return KeyAction::Enter;
-  if (key == kBackspaceKey || key == kDeleteKey) return KeyAction::Backspace;
+  if (key == kEnter) return KeyAction::Enter;
+  if (key == kBackspace || key == kDelete) return KeyAction::Backspace;
   if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return KeyAction::Accept;
   for (const LetterKey& letter : kLetterKeys) {
     if (std::find(letter.typed.begin(), letter.typed.end(), key) != letter.typed.end()) {
