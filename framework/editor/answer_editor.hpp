@@ -42,7 +42,7 @@ struct Item {
   Kind kind = Kind::Glyph;
   std::string code;
   float x = 0, y = 0;
-  int nroot = 0;  // the renderer's root state when it was drawn
+  RootState root = RootState::None;  // the root state it was drawn under
   int colour = kAnswerColour;
   Area area;  // every pixel it may have painted lies in here
 };
@@ -118,16 +118,16 @@ class AnswerEditor {
   Runtime& rt_;
   const AnswerContract& answer_;
   Mode mode_ = Mode::Normal;
-  float cursor_x_ = 0, cursor_y_ = 0;  // where the next key's glyph goes
-  int open_root_ = 0;  // the root open at the cursor: a RootState's number, recorded with each item
-  Array<std::string, 5> blank_texts_;  // [k] what blank k holds once finished
-  std::string key_;                    // the key being handled, as its code
-  std::string typed_;                  // the current blank's text; the whole answer once finished
-  int blanks_left_ = 1;                // the blanks still to finish, the current one included
-  float line_x_ = 0, line_y_ = 0;      // where the current blank's stretch of the line starts
-  float row_y_ = 0;                    // the current blank's row
-  float blank_start_ = 0;              // x where the current blank's text begins
-  std::string denominator_text_;       // the fraction being typed: its parts' texts
+  float cursor_x_ = 0, cursor_y_ = 0;      // where the next key's glyph goes
+  RootState open_root_ = RootState::None;  // the root open at the cursor, recorded with each item
+  Array<std::string, 5> blank_texts_;      // [k] what blank k holds once finished
+  std::string key_;                        // the key being handled, as its code
+  std::string typed_;              // the current blank's text; the whole answer once finished
+  int blanks_left_ = 1;            // the blanks still to finish, the current one included
+  float line_x_ = 0, line_y_ = 0;  // where the current blank's stretch of the line starts
+  float row_y_ = 0;                // the current blank's row
+  float blank_start_ = 0;          // x where the current blank's text begins
+  std::string denominator_text_;   // the fraction being typed: its parts' texts
   std::string numerator_text_;
   float fraction_x_ = 0;           // where the fraction being typed starts
   float denominator_end_ = 0;      // where its denominator's text ended

@@ -52,7 +52,7 @@ void AnswerEditor::BackspaceNormal() {
   const Item item = blank_.back();
   blank_.pop_back();
   // Removing a root sign closes its root.
-  if (item.code == kRootCode) open_root_ = 0;
+  if (item.code == kRootCode) open_root_ = RootState::None;
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
   cursor_x_ = item.x;
@@ -71,7 +71,7 @@ void AnswerEditor::BackspaceNumerator() {
   }
   const Item item = numerator_.back();
   numerator_.pop_back();
-  if (item.code == kRootCode) open_root_ = 0;
+  if (item.code == kRootCode) open_root_ = RootState::None;
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
   cursor_x_ = item.x;
@@ -84,7 +84,7 @@ void AnswerEditor::BackspaceDenominator() {
     // Back from the numerator: the denominator is open again. A root in it runs to its end (so
     // the finished fraction shows it), and the keys typed now continue under its bar.
     denominator_text_.erase(denominator_text_.size() - std::string(kRootEndMark).size());
-    if (denominator_text_.find(kRootCode) != std::string::npos) open_root_ = 1;
+    if (denominator_text_.find(kRootCode) != std::string::npos) open_root_ = RootState::Open;
   }
   if (denominator_text_.empty() || denominator_.empty()) {
     AbandonFraction();
@@ -92,7 +92,7 @@ void AnswerEditor::BackspaceDenominator() {
   }
   const Item item = denominator_.back();
   denominator_.pop_back();
-  if (item.code == kRootCode) open_root_ = 0;
+  if (item.code == kRootCode) open_root_ = RootState::None;
   Replay(item, Ink::Erased);
   RedrawAround(item.area);
   cursor_x_ = item.x;

@@ -14,7 +14,7 @@ void AnswerEditor::StartFraction() {
   bar.code = std::string(kFractionMark) + kFractionMark + kFractionMark;
   bar.x = cursor_x_;
   bar.y = row_y_;
-  bar.nroot = open_root_;
+  bar.root = open_root_;
   Draw(bar);
   bar_ = bar;
   denominator_.clear();
@@ -34,7 +34,7 @@ void AnswerEditor::AcceptInPart() {
   item.code = key_;
   item.x = cursor_x_;
   item.y = row;
-  item.nroot = open_root_;
+  item.root = open_root_;
   Draw(item);
   // Inside a part every key takes one cell; the final setting spaces it properly.
   cursor_x_ += kCell;
@@ -74,7 +74,7 @@ void AnswerEditor::FinishFraction() {
   fraction.code = numerator_text_ + "/" + denominator_text_;
   fraction.x = fraction_x_;
   fraction.y = row_y_;
-  fraction.nroot = open_root_;
+  fraction.root = open_root_;
   const float end = Draw(fraction);
   blank_.push_back(fraction);
   typed_ += std::string(kRootEndMark) + numerator_text_ + "/" + denominator_text_ + kRootEndMark;

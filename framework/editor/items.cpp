@@ -9,7 +9,7 @@ namespace drill::editor {
 namespace {
 
 bool IsTallRoot(const Item& item) {
-  return item.nroot == 22 && item.code == "Q";
+  return item.root == RootState::TallToDraw && item.code == "Q";
 }
 
 // Where an item may have painted, from where it started and where its drawing ended.
@@ -22,7 +22,7 @@ Area AreaOf(const Item& item, float xt) {
       // A decimal point sits 2 pixels left of its cell; a root's first bar piece runs on over
       // the next cell; a tall root's bar piece lies 14 pixels above the line. Lines include
       // their end points.
-      const float right = item.nroot == 11 ? x + 25 : std::max(x + kCell, xt) + 1;
+      const float right = item.root == RootState::JustOpened ? x + 25 : std::max(x + kCell, xt) + 1;
       return {x - 4, y - 14, right, y + kCell};
     }
     case Item::Kind::ProvisionalBar:
@@ -49,7 +49,7 @@ Area Area::Union(const Area& other) const {
 float AnswerEditor::Paint(const Item& item, int colour, RootState& root) {
   Runtime& rt = rt_;
   const Pen pen{item.x, item.y, colour};
-  root = static_cast<RootState>(item.nroot);
+  root = item.root;
   switch (item.kind) {
     case Item::Kind::Glyph:
     case Item::Kind::PartGlyph:
@@ -89,7 +89,7 @@ float AnswerEditor::Paint(const Item& item, int colour, RootState& root) {
 float AnswerEditor::Draw(Item& item) {
   RootState root = RootState::None;
   const float end = Paint(item, item.colour, root);
-  open_root_ = static_cast<int>(root);
+  open_root_ = root;
   item.area = AreaOf(item, end);
   NoteReach(item.area.right);
   return end;

@@ -88,10 +88,10 @@ AnswerEditor::KeyAction AnswerEditor::Classify() {
   const std::string key = key_;
   if (key == kClear) return KeyAction::Clear;
   if (key == "S" && mode_ == Mode::Normal) return KeyAction::StartFraction;
-  if (key == "Q") open_root_ = 11;
+  if (key == "Q") open_root_ = RootState::JustOpened;
   if (key == "V") {
     // F11: a root sign tall enough for the fraction that follows.
-    open_root_ = 22;
+    open_root_ = RootState::TallToDraw;
     key_.assign(1, 'Q');
   }
   if (key == kEnter) return KeyAction::Enter;
@@ -110,7 +110,7 @@ AnswerEditor::KeyAction AnswerEditor::Classify() {
 // The blank starts afresh: nothing typed, normal mode, no root, its area erased. X stays.
 void AnswerEditor::Restart() {
   row_y_ = cursor_y_;
-  open_root_ = 0;
+  open_root_ = RootState::None;
   EraseAll(blank_);
   EraseFractionInProgress();
   const Area area{line_x_, line_y_ - 20, std::max(line_x_ + 480, blank_reach_), line_y_ + 54};
@@ -134,7 +134,7 @@ void AnswerEditor::AcceptNormal() {
   item.code = key_;
   item.x = cursor_x_;
   item.y = row_y_;
-  item.nroot = open_root_;
+  item.root = open_root_;
   const float end = Draw(item);
   blank_.push_back(item);
   cursor_x_ = end;
@@ -145,11 +145,11 @@ void AnswerEditor::AcceptNormal() {
 EnterResult AnswerEditor::HandleEnter() {
   EraseCursor();
   if (mode_ == Mode::Normal && typed_.empty()) return EnterResult::GoOn;  // a blank is never empty
-  if (mode_ == Mode::Normal && open_root_ == 0) return CompleteBlank();
-  if (open_root_ == 1) {
-    open_root_ = 0;  // the root ends; the text records nothing for it
-  } else if (mode_ == Mode::Normal && open_root_ == 2) {
-    open_root_ = 0;  // the tall root ends
+  if (mode_ == Mode::Normal && open_root_ == RootState::None) return CompleteBlank();
+  if (open_root_ == RootState::Open) {
+    open_root_ = RootState::None;  // the root ends; the text records nothing for it
+  } else if (mode_ == Mode::Normal && open_root_ == RootState::Tall) {
+    open_root_ = RootState::None;  // the tall root ends
   } else if (mode_ == Mode::Denominator) {
     MoveToNumerator();
   } else if (mode_ == Mode::Numerator) {
