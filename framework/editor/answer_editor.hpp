@@ -95,6 +95,8 @@ class AnswerEditor {
   void MoveToNumerator();
   void FinishFraction();
   void AbandonFraction();
+  // `area` grown by every pixel the fraction being typed has drawn: its bar and both parts.
+  Area FractionArea(Area area) const;
 
   // Backspace.
   void HandleBackspace();
@@ -103,6 +105,8 @@ class AnswerEditor {
   void BackspaceDenominator();
 
   // Drawing and erasing items.
+  // An item to draw at (x, y) under the root open at the cursor.
+  Item NewItem(Item::Kind kind, const std::string& code, float x, float y) const;
   float Draw(Item& item);
   void Replay(const Item& item, Ink ink);
   // Draws an item in `colour` from the root state recorded with it; returns where the drawing

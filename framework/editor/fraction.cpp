@@ -9,12 +9,8 @@ namespace drill::editor {
 
 void AnswerEditor::StartFraction() {
   EraseCursor();
-  Item bar;
-  bar.kind = Item::Kind::ProvisionalBar;
-  bar.code = std::string(kFractionMark) + kFractionMark + kFractionMark;
-  bar.x = cursor_x_;
-  bar.y = row_y_;
-  bar.root = open_root_;
+  Item bar = NewItem(Item::Kind::ProvisionalBar,
+                     std::string(kFractionMark) + kFractionMark + kFractionMark, cursor_x_, row_y_);
   Draw(bar);
   bar_ = bar;
   denominator_.clear();
@@ -29,12 +25,7 @@ void AnswerEditor::AcceptInPart() {
   EraseCursor();
   const bool in_denominator = mode_ == Mode::Denominator;
   const float row = in_denominator ? row_y_ + 12 : row_y_ - 12;
-  Item item;
-  item.kind = Item::Kind::PartGlyph;
-  item.code = key_;
-  item.x = cursor_x_;
-  item.y = row;
-  item.root = open_root_;
+  Item item = NewItem(Item::Kind::PartGlyph, key_, cursor_x_, row);
   Draw(item);
   // Inside a part every key takes one cell; the final setting spaces it properly.
   cursor_x_ += kCell;
@@ -61,20 +52,13 @@ void AnswerEditor::FinishFraction() {
   numerator_text_ += kRootEndMark;
   // The provisional layout goes, then the fraction is set centred with a bar as wide as its
   // longer part.
-  Area erased{fraction_x_, row_y_ - 18, fraction_x_ + 320, row_y_ + 30};
-  if (bar_) erased = erased.Union(bar_->area);
-  for (const Item& item : denominator_) erased = erased.Union(item.area);
-  for (const Item& item : numerator_) erased = erased.Union(item.area);
+  const Area erased = FractionArea({fraction_x_, row_y_ - 18, fraction_x_ + 320, row_y_ + 30});
   EraseFractionInProgress();
   Fill({fraction_x_, row_y_ - 18, fraction_x_ + 320, row_y_ + 30});
   RedrawAround(erased);
 
-  Item fraction;
-  fraction.kind = Item::Kind::Fraction;
-  fraction.code = numerator_text_ + "/" + denominator_text_;
-  fraction.x = fraction_x_;
-  fraction.y = row_y_;
-  fraction.root = open_root_;
+  Item fraction =
+      NewItem(Item::Kind::Fraction, numerator_text_ + "/" + denominator_text_, fraction_x_, row_y_);
   const float end = Draw(fraction);
   blank_.push_back(fraction);
   typed_ += std::string(kRootEndMark) + numerator_text_ + "/" + denominator_text_ + kRootEndMark;
@@ -89,12 +73,16 @@ void AnswerEditor::AbandonFraction() {
   cursor_y_ = row_y_;
   // Only the fraction's own pixels go: whatever was typed before it stays in the answer and on
   // the screen.
-  Area erased{fraction_x_, row_y_, fraction_x_ + 3 * kCell, row_y_ + kCell};
-  if (bar_) erased = erased.Union(bar_->area);
-  for (const Item& item : denominator_) erased = erased.Union(item.area);
-  for (const Item& item : numerator_) erased = erased.Union(item.area);
+  const Area erased = FractionArea({fraction_x_, row_y_, fraction_x_ + 3 * kCell, row_y_ + kCell});
   EraseFractionInProgress();
   RedrawAround(erased);
+}
+
+Area AnswerEditor::FractionArea(Area area) const {
+  if (bar_) area = area.Union(bar_->area);
+  for (const Item& item : denominator_) area = area.Union(item.area);
+  for (const Item& item : numerator_) area = area.Union(item.area);
+  return area;
 }
 
 }  // namespace drill::editor

@@ -84,6 +84,16 @@ float AnswerEditor::Paint(const Item& item, int colour, RootState& root) {
   return item.x;
 }
 
+Item AnswerEditor::NewItem(Item::Kind kind, const std::string& code, float x, float y) const {
+  Item item;
+  item.kind = kind;
+  item.code = code;
+  item.x = x;
+  item.y = y;
+  item.root = open_root_;
+  return item;
+}
+
 // The first drawing: the root state it leaves is the editor's from now on; the cursor position is
 // the caller's to move, to the returned end if it likes.
 float AnswerEditor::Draw(Item& item) {

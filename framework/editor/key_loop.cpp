@@ -129,12 +129,7 @@ float AnswerEditor::EntryLimit() const {
 
 void AnswerEditor::AcceptNormal() {
   EraseCursor();
-  Item item;
-  item.kind = Item::Kind::Glyph;
-  item.code = key_;
-  item.x = cursor_x_;
-  item.y = row_y_;
-  item.root = open_root_;
+  Item item = NewItem(Item::Kind::Glyph, key_, cursor_x_, row_y_);
   const float end = Draw(item);
   blank_.push_back(item);
   cursor_x_ = end;
