@@ -37,6 +37,11 @@ inline int TraceCode(Judgement judgement) {
   return static_cast<int>(judgement);
 }
 
+// Traces a judgement and the text it judged: "judge 2 TEXT" (right) or "judge 1 TEXT" (wrong).
+inline void TraceJudgement(Runtime& rt, Judgement judgement, const std::string& text) {
+  if (rt.Tracing()) rt.Trace("judge " + std::to_string(TraceCode(judgement)) + " " + text);
+}
+
 // The answer contract: the problem fills it before the attempts; the attempt loop and the
 // editor read it.
 struct AnswerContract {

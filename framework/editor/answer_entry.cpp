@@ -24,7 +24,7 @@ AnswerOutcome AnswerEntry(Runtime& rt, const AnswerContract& answer, float previ
     // The clear key throws the whole attempt away, finished blanks included.
     if (answer_editor.Run() == editor::EditorEnd::Finished) break;
   }
-  const Judgement judgement = JudgeAnswer(rt, answer, StripRootEnds(answer_editor.typed()));
+  const Judgement judgement = JudgeAnswer(rt, answer, answer_editor.typed());
   return {judgement, answer_editor.line_x(), answer_editor.line_y(), answer_editor.line_end(),
           answer_editor.blank_texts()};
 }
@@ -34,7 +34,7 @@ Judgement JudgeAnswer(Runtime& rt, const AnswerContract& answer, const std::stri
   const bool right = IsAccepted(text, answer.expected) || IsAccepted(text, answer.alternative1) ||
                      IsAccepted(text, answer.alternative2);
   const Judgement judgement = right ? Judgement::Right : Judgement::Wrong;
-  if (rt.Tracing()) rt.Trace("judge " + std::to_string(TraceCode(judgement)) + " " + text);
+  TraceJudgement(rt, judgement, text);
   return judgement;
 }
 

@@ -57,7 +57,7 @@ void RecordCompletion(Runtime& rt, SessionState& session) {
 
 void RecordJudgement(Runtime& rt, SessionState& session, Judgement judgement,
                      const std::string& judged_text) {
-  if (rt.Tracing()) rt.Trace("judge " + std::to_string(TraceCode(judgement)) + " " + judged_text);
+  TraceJudgement(rt, judgement, judged_text);
   RecordFirstTry(rt, session, judgement);
   if (judgement == Judgement::Right) RecordCompletion(rt, session);
 }
