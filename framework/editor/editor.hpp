@@ -1,11 +1,17 @@
 // The one-line formula editor in which the pupil types an answer, and its judgement.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "framework/drill.hpp"
 
 namespace drill {
+
+// What the function keys F1 to F11 send, in order; the editor and the glyph map give these
+// characters their meaning (F10 starts a fraction, F11 a root tall enough for one).
+inline constexpr std::array<const char*, 11> kFunctionKeyCodes = {"Q", "W", "E", "R", "T", "@",
+                                                                  "I", "[", "]", "S", "V"};
 
 // What one attempt gave: its judgement, where its answer line stood (for the mark beside it) and
 // what each blank held.

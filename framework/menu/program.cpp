@@ -1,6 +1,7 @@
 // A program's run: the error trap, start-up and the loop over the stages of the drill.
 #include <exception>
 
+#include "framework/editor/editor.hpp"
 #include "framework/errors/errors.hpp"
 #include "framework/menu/menu.hpp"
 #include "framework/menu/sequence.hpp"
@@ -10,15 +11,13 @@
 namespace drill {
 namespace {
 
-// What the function keys send; the editor and the glyph map give these characters their meaning.
-constexpr std::array<const char*, 11> kFunctionKeys = {"Q", "W", "E", "R", "T", "@",
-                                                       "I", "[", "]", "S", "V"};
-
 void StartUp(Runtime& rt, const UnitDefinition& unit, SessionState& session) {
   rt.FlushKeys();
   rt.ClearScreen();
   SeedFromClock(rt);
-  for (int n = 1; n <= 11; ++n) rt.DefineFunctionKey(n, kFunctionKeys[static_cast<size_t>(n - 1)]);
+  for (size_t i = 0; i < kFunctionKeyCodes.size(); ++i) {
+    rt.DefineFunctionKey(static_cast<int>(i) + 1, kFunctionKeyCodes[i]);
+  }
   TakeUpKeptSession(rt, unit, session);
 }
 

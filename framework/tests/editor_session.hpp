@@ -24,8 +24,9 @@ class EditorSession {
   explicit EditorSession(std::string_view keys, TraceMode mode = TraceMode::On)
       : platform_(Script(keys)), rt_(platform_), d(rt_, unit_) {
     // The function keys as start-up defines them.
-    const char* codes[] = {"Q", "W", "E", "R", "T", "@", "I", "[", "]", "S", "V"};
-    for (int i = 1; i <= 11; ++i) rt_.DefineFunctionKey(i, codes[i - 1]);
+    for (size_t i = 0; i < kFunctionKeyCodes.size(); ++i) {
+      rt_.DefineFunctionKey(static_cast<int>(i) + 1, kFunctionKeyCodes[i]);
+    }
     if (mode == TraceMode::On) rt_.SetTrace(&trace_);
     d.answer.blanks = 1;
     d.answer.units[1] = "　本　";
