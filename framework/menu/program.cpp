@@ -1,5 +1,6 @@
 // A program's run: the error trap, start-up and the loop over the stages of the drill.
 #include <exception>
+#include <stdexcept>
 
 #include "framework/editor/editor.hpp"
 #include "framework/errors/errors.hpp"
@@ -21,33 +22,27 @@ void StartUp(Runtime& rt, const UnitDefinition& unit, SessionState& session) {
   TakeUpKeptSession(rt, unit, session);
 }
 
-[[noreturn]] void RunStages(Drill& d) {
+// Runs one stage of the drill and names the one that follows. Only a problem needs the whole
+// context, which it hands to the unit's routines.
+Next RunStage(Drill& d, const Next& stage) {
   Runtime& rt = d.rt;
   const UnitDefinition& unit = d.unit;
   SessionState& session = d.session;
-  Next next;
-  for (;;) {
-    switch (next.stage) {
-      case Next::Stage::MainMenu:
-        next = MainMenu(rt, unit, session);
-        break;
-      case Next::Stage::PracticePrompt:
-        next = PracticeStart(rt, unit);
-        break;
-      case Next::Stage::SeriesStart:
-        next = SeriesStart(rt, unit, session, next.problem);
-        break;
-      case Next::Stage::Problem:
-        next = RunProblem(d, next.problem);
-        break;
-      case Next::Stage::LookAtProblems:
-        next = LookAtProblems(rt, session);
-        break;
-      case Next::Stage::LookNext:
-        next = LookNext(rt, unit.ProblemCount(), session);
-        break;
-    }
+  switch (stage.stage) {
+    case Next::Stage::MainMenu:
+      return MainMenu(rt, unit, session);
+    case Next::Stage::PracticePrompt:
+      return PracticeStart(rt, unit);
+    case Next::Stage::SeriesStart:
+      return SeriesStart(rt, unit, session, stage.problem);
+    case Next::Stage::Problem:
+      return RunProblem(d, stage.problem);
+    case Next::Stage::LookAtProblems:
+      return LookAtProblems(rt, session);
+    case Next::Stage::LookNext:
+      return LookNext(rt, unit.ProblemCount(), session);
   }
+  throw std::logic_error("unknown stage");
 }
 
 }  // namespace
@@ -57,7 +52,9 @@ RunResult RunDrill(Runtime& runtime, const UnitDefinition& unit) {
   std::string why;
   try {
     StartUp(runtime, unit, d.session);
-    RunStages(d);
+    // One loop runs the stages, so a session of any length keeps the same stack depth; the pupil
+    // leaves it by ending the program.
+    for (Next next;;) next = RunStage(d, next);
   } catch (const StopRun&) {
     return RunResult::Ended;
   } catch (const std::exception& error) {
