@@ -1,9 +1,6 @@
 // Steps the problems of several units share.
 #include "framework/flow/problem_steps.hpp"
 
-#include <algorithm>
-#include <vector>
-
 #include "framework/errors/errors.hpp"
 #include "framework/flow/flow.hpp"
 #include "framework/renderer/renderer.hpp"
@@ -21,11 +18,6 @@ void WaitUntilDrawnOnPaper(Runtime& rt, float line_x, float line_y) {
 
 void DrawAnswerPrompt(Runtime& rt, float line_x, float line_y, const std::string& prompt) {
   if (!prompt.empty()) RenderAt(rt, line_x - 112, line_y - 40, 15, prompt);
-}
-
-bool EveryPairEntered(std::span<const EnteredPoint> points, std::span<const CoordinatePair> pairs) {
-  const std::vector<bool> matched = MatchEnteredPoints(points, pairs);
-  return std::find(matched.begin(), matched.end(), false) == matched.end();
 }
 
 Judgement MarkEnteredPoints(Runtime& rt, SessionState& session, const Plane& plane, bool right,

@@ -30,9 +30,6 @@ void WaitUntilDrawnOnPaper(Runtime& rt, float line_x, float line_y);
 // type; nothing for an empty prompt.
 void DrawAnswerPrompt(Runtime& rt, float line_x, float line_y, const std::string& prompt);
 
-// As many points as a value table has pairs, judged in any order: true when every pair is among
-// them. A point given twice leaves a pair out, however well it lies on the graph.
-bool EveryPairEntered(std::span<const EnteredPoint> points, std::span<const CoordinatePair> pairs);
 // Marks entered points judged right with a circle around the plane's origin, wrong ones with a
 // cross over it, and records the judgement (the strip and the trace) of their coordinate texts;
 // returns the judgement.

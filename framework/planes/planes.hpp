@@ -74,6 +74,9 @@ std::string EnteredPointTexts(std::span<const EnteredPoint> points);
 // means every pair was entered; a point entered twice leaves a pair out.
 std::vector<bool> MatchEnteredPoints(std::span<const EnteredPoint> points,
                                      std::span<const CoordinatePair> pairs);
+// As many points as a value table has pairs, judged in any order: true when every pair is among
+// them. A point given twice leaves a pair out, however well it lies on the graph.
+bool EveryPairEntered(std::span<const EnteredPoint> points, std::span<const CoordinatePair> pairs);
 // "(x,y)" read back to its coordinates; nothing for an empty text.
 std::optional<CoordinatePair> ParsePointText(const std::string& text);
 

@@ -128,6 +128,11 @@ std::vector<bool> MatchEnteredPoints(std::span<const EnteredPoint> points,
   return matched;
 }
 
+bool EveryPairEntered(std::span<const EnteredPoint> points, std::span<const CoordinatePair> pairs) {
+  const std::vector<bool> matched = MatchEnteredPoints(points, pairs);
+  return std::find(matched.begin(), matched.end(), false) == matched.end();
+}
+
 std::optional<CoordinatePair> ParsePointText(const std::string& text) {
   if (text.empty()) return std::nullopt;
   const std::string inner = MidChars(text, 2, CharacterCount(text) - 2);
